@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the application need.
+# Only missing packages are installed, so a second run costs a second.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ clang ccache pkg-config googletest libgtest-dev libbenchmark-dev
+  # Qt 6 and its tools
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-l10n-tools qt6-qpa-plugins libgl-dev
+  # media: FFmpeg libraries for frames and durations, GStreamer for playback, ffmpeg for sample clips
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  # fonts: Helvetica metrics, Arabic, Thai, Chinese, Japanese, Korean
+  fonts-urw-base35 fonts-liberation fonts-noto-core fonts-noto-cjk fonts-thai-tlwg
+  # headless runs and screenshots
+  xvfb xauth imagemagick
+  # map page and icon set (npm comes with nodejs or on its own; see below)
+  nodejs
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+command -v npm >/dev/null || missing+=(npm)
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

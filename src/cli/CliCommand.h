@@ -1,0 +1,20 @@
+#pragma once
+// One sub-command of korivmanager-cli. Each command lives in its own file and is listed in
+// main.cpp.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+struct CliCommand {
+    std::string_view name;
+    std::string_view usage; // one line, shown by --help
+    int (*run)(std::span<const std::string_view> args);
+};
+
+// Shared argument helpers.
+namespace cli {
+// Reads the value after an option ("--day 2026-01-02"); false when it is missing.
+bool takeValue(std::span<const std::string_view> args, size_t& i, std::string_view& value);
+int usageError(std::string_view command, std::string_view message);
+} // namespace cli

@@ -1,0 +1,58 @@
+// korivmanager-cli: the core of Koriv Manager from the command line.
+
+#include "CliCommand.h"
+
+#include <array>
+#include <cstdio>
+#include <vector>
+
+int runScan(std::span<const std::string_view> args);
+
+namespace {
+
+constexpr std::array kCommands{
+    CliCommand{"scan", "scan FOLDER [--day YYYY-MM-DD] [--categories LIST] [--format text|tsv]", runScan},
+};
+
+void printHelp()
+{
+    std::puts("usage: korivmanager-cli COMMAND [ARGS]\ncommands:");
+    for (const CliCommand& c : kCommands)
+        std::printf("  %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+}
+
+} // namespace
+
+namespace cli {
+
+bool takeValue(std::span<const std::string_view> args, size_t& i, std::string_view& value)
+{
+    if (i + 1 >= args.size())
+        return false;
+    value = args[++i];
+    return true;
+}
+
+int usageError(std::string_view command, std::string_view message)
+{
+    std::fprintf(stderr, "korivmanager-cli %.*s: %.*s\n", static_cast<int>(command.size()), command.data(),
+                 static_cast<int>(message.size()), message.data());
+    return 2;
+}
+
+} // namespace cli
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        printHelp();
+        return args.empty() ? 2 : 0;
+    }
+    for (const CliCommand& c : kCommands)
+        if (c.name == args[0])
+            return c.run(std::span(args).subspan(1));
+    std::fprintf(stderr, "korivmanager-cli: unknown command '%s'\n", argv[1]);
+    printHelp();
+    return 2;
+}

@@ -1,0 +1,88 @@
+#include "util/FileQueries.h"
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+#include <vector>
+
+bool pmDeleteFile(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool pmIsFileExist(const std::string& path)
+{
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0;
+}
+
+std::uint64_t pmGetFileSize(const std::string& path)
+{
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0)
+        return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool pmIsReadOnly(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return true;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    struct statvfs vfs;
+    return ::statvfs(path.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY) != 0;
+}
+
+std::int64_t pmGetFreeDiskSpace(const std::string& path)
+{
+    struct statvfs vfs;
+    if (::statvfs(path.c_str(), &vfs) != 0)
+        return 0;
+    return static_cast<std::int64_t>(vfs.f_bavail) * static_cast<std::int64_t>(vfs.f_frsize);
+}
+
+namespace {
+
+std::vector<std::string_view> pathComponents(std::string_view path)
+{
+    std::vector<std::string_view> parts;
+    size_t pos = 0;
+    while (pos < path.size()) {
+        size_t next = path.find('/', pos);
+        if (next == std::string_view::npos)
+            next = path.size();
+        if (next > pos)
+            parts.push_back(path.substr(pos, next - pos));
+        pos = next + 1;
+    }
+    return parts;
+}
+
+std::string joinRoot(const std::vector<std::string_view>& parts, size_t count)
+{
+    std::string root;
+    for (size_t i = 0; i < count; ++i) {
+        root += '/';
+        root += parts[i];
+    }
+    return root;
+}
+
+} // namespace
+
+std::optional<std::string> pmGetVolumeRoot(std::string_view path)
+{
+    if (path.empty() || path.front() != '/')
+        return std::nullopt;
+    auto parts = pathComponents(path);
+    // The first component of an absolute path is the one after the leading slash.
+    if (parts.size() >= 2 && (parts[0] == "Volumes" || parts[0] == "mnt"))
+        return joinRoot(parts, 2);
+    if (parts.size() >= 3 && parts[0] == "media")
+        return joinRoot(parts, 3);
+    if (parts.size() >= 4 && parts[0] == "run" && parts[1] == "media")
+        return joinRoot(parts, 4);
+    return std::nullopt;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Small file-system queries shared by every layer.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+bool pmDeleteFile(const std::string& path);
+bool pmIsFileExist(const std::string& path);
+std::uint64_t pmGetFileSize(const std::string& path);
+
+// True when the file cannot be written: no write bit for anyone, or on a read-only mount.
+// Judged from the permission bits rather than access(), which says yes to root for everything.
+bool pmIsReadOnly(const std::string& path);
+
+std::int64_t pmGetFreeDiskSpace(const std::string& path);
+
+// The mount point of the volume that holds the path ("/Volumes/CARD" on macOS,
+// "/media/USER/CARD", "/run/media/USER/CARD" or "/mnt/CARD" here), or none.
+std::optional<std::string> pmGetVolumeRoot(std::string_view path);
