@@ -1,0 +1,41 @@
+#include "library/CameraPairing.h"
+
+#include "library/RecordingName.h"
+
+int checkDualCameraFileType(const Playlist& playlist, int index)
+{
+    return playlist.isValidIndex(index) ? pmGetCameraType(playlist.at(index).URL()) : CameraNone;
+}
+
+int getAnotherCameraFile(const Playlist& playlist, int index)
+{
+    if (!playlist.isValidIndex(index))
+        return -1;
+    auto other = pmGetAnotherCameraFile(playlist.at(index).URL());
+    if (!other)
+        return -1;
+    if (playlist.isValidIndex(index + 1) && playlist.at(index + 1).URL() == *other)
+        return index + 1;
+    if (index > 0 && playlist.at(index - 1).URL() == *other)
+        return index - 1;
+    return -1;
+}
+
+bool checkDualCameraFolder(const Playlist& playlist)
+{
+    for (int i = 0; i < playlist.count(); ++i)
+        if (checkDualCameraFileType(playlist, i) != CameraNone && getAnotherCameraFile(playlist, i) >= 0)
+            return true;
+    return false;
+}
+
+DualSelection dualSelectFile(const Playlist& playlist, int index)
+{
+    int partner = getAnotherCameraFile(playlist, index);
+    if (partner < 0)
+        return {index, -1, false, -1};
+    if (checkDualCameraFileType(playlist, index) == CameraFront)
+        return {index, partner, false, -1};
+    // A rear recording: its front goes to the main player and is selected in the list.
+    return {partner, index, true, partner};
+}
