@@ -92,8 +92,11 @@ bool isMovCodecReady(ByteSource& source, std::string_view pathForLog)
             return false;
 
         if (level != SampleTable && atom.type == childToEnter(level)) {
-            if (level == Top && atom.size >= atom.headerSize)
-                reader.setPrefetchLimit(std::min(offset + atom.size, fileSize));
+            // A container that ends past the file was cut short: its tables cannot be trusted.
+            if (atom.size > fileSize - offset)
+                return false;
+            if (level == Top)
+                reader.setPrefetchLimit(offset + std::max<std::uint64_t>(atom.size, atom.headerSize));
             level = static_cast<Level>(level + 1);
             offset += atom.headerSize;
         } else {

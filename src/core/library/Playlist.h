@@ -13,7 +13,9 @@ public:
     Playlist() = default;
     explicit Playlist(std::vector<AMediaFile> entries) : mEntries(std::move(entries)) {}
 
-    const std::vector<AMediaFile>& entries() const { return mEntries; }
+    const std::vector<AMediaFile>& entries() const& { return mEntries; }
+    // A temporary list hands its entries over, so `for (x : make().entries())` stays valid.
+    std::vector<AMediaFile> entries() && { return std::move(mEntries); }
     int count() const { return static_cast<int>(mEntries.size()); }
     bool empty() const { return mEntries.empty(); }
     bool isValidIndex(int index) const { return index >= 0 && index < count(); }

@@ -141,11 +141,11 @@ std::optional<std::string> pmGetAnotherCameraFile(std::string_view path)
     // The camera letter sits just before a three-letter extension.
     std::string name(pmGetFileName(path, false));
     std::string_view folder = pmGetFolder(path);
-    if (name.size() < 5 || folder.empty())
+    if (name.size() < 5 || folder.empty() || folder == "/")
         return std::nullopt;
     name[name.size() - 5] = letter;
 
-    std::string sameFolder = std::string(folder == "/" ? "" : folder) + "/" + name;
+    std::string sameFolder = std::string(folder) + "/" + name;
     if (pmIsFileExist(sameFolder))
         return sameFolder;
     // A front folder ending in "F" has a rear twin ending in "R".
