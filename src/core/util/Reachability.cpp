@@ -5,11 +5,14 @@
 
 namespace {
 
+void traceToConsole(const std::string& line)
+{
+    std::fputs(line.c_str(), stderr);
+}
+
 std::function<void(const std::string&)>& traceSink()
 {
-    static std::function<void(const std::string&)> sink = [](const std::string& line) {
-        std::fputs(line.c_str(), stderr);
-    };
+    static std::function<void(const std::string&)> sink = traceToConsole;
     return sink;
 }
 
@@ -24,7 +27,7 @@ Reachability::Reachability(FlagSource source) : mSource(std::move(source)) {}
 
 void Reachability::setTraceSink(std::function<void(const std::string&)> sink)
 {
-    traceSink() = std::move(sink);
+    traceSink() = sink ? std::move(sink) : traceToConsole;
 }
 
 std::string Reachability::flagStatusLine(std::uint32_t flags, const char* comment)

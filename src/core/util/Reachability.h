@@ -33,7 +33,7 @@ public:
     // "Reachability Flag Status: -R t------ networkStatusForFlags\n"
     static std::string flagStatusLine(std::uint32_t flags, const char* comment);
 
-    // Where the trace lines go (the console by default).
+    // Where the trace lines go; an empty function restores the console.
     static void setTraceSink(std::function<void(const std::string&)> sink);
 
 private:
