@@ -25,8 +25,7 @@ FileTime localTime(int day, int hour)
 
 void setTime(const std::string& path, FileTime t)
 {
-    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() +
-                                               duration_cast<std::filesystem::file_time_type::duration>(t - system_clock::now()));
+    std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(t));
 }
 
 class VideoLibraryTest : public ::testing::Test {
