@@ -8,7 +8,7 @@
 
 FileByteSource::FileByteSource(const std::string& path)
 {
-    mFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    mFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (mFd < 0)
         return;
     struct stat st;

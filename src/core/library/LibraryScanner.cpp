@@ -52,7 +52,7 @@ bool LibraryScanner::addVideoFile(const std::string& path)
 {
     if (pmGetFileType(path) == FileTypeOther)
         return false;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     return fd >= 0 && addOpenedFile(fd, path);
 }
 
@@ -106,7 +106,8 @@ void LibraryScanner::scanDirectory(int dirFd, std::string& path)
             if (child >= 0 && !enterDirectory(child, path))
                 ::close(child);
         } else if (type == DT_REG && pmGetFileType(name) != FileTypeOther) {
-            int fd = ::openat(dirFd, name, O_RDONLY | O_CLOEXEC);
+            // Non-blocking, so a FIFO that took the place of a file cannot stall the scan.
+            int fd = ::openat(dirFd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
             if (fd >= 0)
                 addOpenedFile(fd, path);
         }
