@@ -1,0 +1,393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name></name>
+    <message id="IDR_MAINFRAME">
+        <source>Koriv Manager</source>
+        <translation>Koriv Manager</translation>
+    </message>
+    <message id="IDS_ABOUT">
+        <source>About Koriv Manager</source>
+        <translation>O aplikaci</translation>
+    </message>
+    <message id="IDS_ALL">
+        <source>All</source>
+        <translation>Vše</translation>
+    </message>
+    <message id="IDS_ALTITUDE">
+        <source>Altitude</source>
+        <translation>Nadm. výška</translation>
+    </message>
+    <message id="IDS_BACKUP">
+        <source>Backup</source>
+        <translation>Záloha</translation>
+    </message>
+    <message id="IDS_CALENDAR">
+        <source>Calendar</source>
+        <translation>Kalendář</translation>
+    </message>
+    <message id="IDS_CANCEL">
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message id="IDS_CAPTURE">
+        <source>Capture</source>
+        <translation>Snímek</translation>
+    </message>
+    <message id="IDS_CAPTURE_PREVIEW">
+        <source>Capture Preview</source>
+        <translation>Náhled snímku</translation>
+    </message>
+    <message id="IDS_CHANGE_LANGUAGE">
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message id="IDS_CHANGE_SKIN">
+        <source>Skin</source>
+        <translation>Vzhled</translation>
+    </message>
+    <message id="IDS_CHANGE_SPEED_UNIT">
+        <source>Speed unit</source>
+        <translation>Jednotka rychlosti</translation>
+    </message>
+    <message id="IDS_CLOSE">
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message id="IDS_DESCRIPTION">
+        <source>Description</source>
+        <translation>Popis</translation>
+    </message>
+    <message id="IDS_DIRECTION">
+        <source>Heading</source>
+        <translation>Směr</translation>
+    </message>
+    <message id="IDS_EMAIL">
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="IDS_ERR_EMAIL_PASSWORD">
+        <source>Wrong e-mail address or password.</source>
+        <translation>Nesprávný e-mail nebo heslo.</translation>
+    </message>
+    <message id="IDS_ERR_FOLDER_READ_ONLY">
+        <source>This folder is read-only. Choose another folder.</source>
+        <translation>Složka je jen pro čtení. Vyberte jinou složku.</translation>
+    </message>
+    <message id="IDS_ERR_INSTALL_CODEC">
+        <source>This video cannot be played. Install the missing video codec and try again.</source>
+        <translation>Video nelze přehrát. Nainstalujte chybějící video kodek a zkuste to znovu.</translation>
+    </message>
+    <message id="IDS_ERR_NO_DISK_SPACE">
+        <source>Not enough free disk space.</source>
+        <translation>Na disku není dost místa.</translation>
+    </message>
+    <message id="IDS_ERR_NO_GPS_DATA">
+        <source>No GPS data</source>
+        <translation>Žádná data GPS</translation>
+    </message>
+    <message id="IDS_ERR_NO_GSENSOR_DATA">
+        <source>No G-sensor data</source>
+        <translation>Žádná data G-senzoru</translation>
+    </message>
+    <message id="IDS_ERR_NO_INTERNET">
+        <source>No internet connection.</source>
+        <translation>Není připojení k internetu.</translation>
+    </message>
+    <message id="IDS_ERR_OVER_MAX_UPLOAD">
+        <source>You can upload up to 10 files at a time.</source>
+        <translation>Najednou lze nahrát nejvýše 10 souborů.</translation>
+    </message>
+    <message id="IDS_EVENT">
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message id="IDS_EXPORT_TO_KML">
+        <source>Export to KML</source>
+        <translation>Export do KML</translation>
+    </message>
+    <message id="IDS_FILE_NAME">
+        <source>File name</source>
+        <translation>Název souboru</translation>
+    </message>
+    <message id="IDS_FULL_SCREEN">
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message id="IDS_LATITUDE">
+        <source>Latitude</source>
+        <translation>Zem. šířka</translation>
+    </message>
+    <message id="IDS_LOGIN">
+        <source>Log in</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message id="IDS_LONGITUDE">
+        <source>Longitude</source>
+        <translation>Zem. délka</translation>
+    </message>
+    <message id="IDS_NEXT_VIDEO">
+        <source>Next video</source>
+        <translation>Další video</translation>
+    </message>
+    <message id="IDS_NORMAL">
+        <source>Normal</source>
+        <translation>Běžné</translation>
+    </message>
+    <message id="IDS_NORMAL_SCREEN">
+        <source>Exit full screen</source>
+        <translation>Zmenšit okno</translation>
+    </message>
+    <message id="IDS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="IDS_OPEN">
+        <source>Open folder</source>
+        <translation>Otevřít složku</translation>
+    </message>
+    <message id="IDS_PARKING">
+        <source>Parking</source>
+        <translation>Parkování</translation>
+    </message>
+    <message id="IDS_PASSWORD">
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message id="IDS_PAUSE">
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message id="IDS_PLAY">
+        <source>Play</source>
+        <translation>Přehrát</translation>
+    </message>
+    <message id="IDS_PLAY_SPEED">
+        <source>Playback speed</source>
+        <translation>Rychlost přehrávání</translation>
+    </message>
+    <message id="IDS_PRE_VIDEO">
+        <source>Previous video</source>
+        <translation>Předchozí video</translation>
+    </message>
+    <message id="IDS_PRINT">
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message id="IDS_PRINT_DATE">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="IDS_PRINT_PREVIEW">
+        <source>Print Preview</source>
+        <translation>Náhled tisku</translation>
+    </message>
+    <message id="IDS_SAVE_AS">
+        <source>Save as</source>
+        <translation>Uložit jako</translation>
+    </message>
+    <message id="IDS_SETTINGS">
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message id="IDS_SOUND_MUTE">
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+    <message id="IDS_SPEED">
+        <source>Speed</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message id="IDS_TIMELAPSE">
+        <source>Time-lapse</source>
+        <translation>Časosběr</translation>
+    </message>
+    <message id="IDS_TITLE">
+        <source>Title</source>
+        <translation>Název</translation>
+    </message>
+    <message id="IDS_TOOLTIP_BACKUP">
+        <source>Back up recordings</source>
+        <translation>Zálohovat záznamy</translation>
+    </message>
+    <message id="IDS_TOOLTIP_PRINT">
+        <source>Print a report</source>
+        <translation>Vytisknout přehled</translation>
+    </message>
+    <message id="IDS_TRIPLAPSE">
+        <source>Triplapse</source>
+        <translation>Časosběr jízdy</translation>
+    </message>
+    <message id="IDS_UNIT_DEGREE">
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message id="IDS_UPLOAD">
+        <source>Upload</source>
+        <translation>Nahrát</translation>
+    </message>
+    <message id="IDS_UPLOAD_FACEBOOK">
+        <source>Upload to Facebook</source>
+        <translation>Nahrát na Facebook</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_FAILED">
+        <source>The video could not be uploaded.</source>
+        <translation>Video se nepodařilo nahrát.</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_OK">
+        <source>The video has been uploaded.</source>
+        <translation>Video bylo nahráno.</translation>
+    </message>
+    <message id="IDS_UPLOAD_YOUTUBE">
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message id="IDS_VERSION_COPYRIGHT">
+        <source>Version %1
+Copyright © 2026 Koriv. All rights reserved.</source>
+        <translation>Verze %1
+Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
+    </message>
+    <message id="IDS_VIDEO_FILES">
+        <source>Video files</source>
+        <translation>Videosoubory</translation>
+    </message>
+    <message id="IDS_WINDOW_SWITCH">
+        <source>Swap front and rear</source>
+        <translation>Prohodit kamery</translation>
+    </message>
+    <message id="IDS_LANG_01">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="IDS_LANG_02">
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message id="IDS_LANG_03">
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message id="IDS_LANG_04">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="IDS_LANG_05">
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message id="IDS_LANG_06">
+        <source>Čeština</source>
+        <translation>Čeština</translation>
+    </message>
+    <message id="IDS_LANG_07">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="IDS_LANG_08">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="IDS_LANG_09">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="IDS_LANG_10">
+        <source>Magyar</source>
+        <translation>Magyar</translation>
+    </message>
+    <message id="IDS_LANG_11">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="IDS_LANG_12">
+        <source>Polski</source>
+        <translation>Polski</translation>
+    </message>
+    <message id="IDS_LANG_13">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="IDS_LANG_14">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="IDS_LANG_15">
+        <source>Lietuvių</source>
+        <translation>Lietuvių</translation>
+    </message>
+    <message id="IDS_LANG_16">
+        <source>Română</source>
+        <translation>Română</translation>
+    </message>
+    <message id="IDS_LANG_17">
+        <source>Slovenčina</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message id="IDS_LANG_18">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="IDS_LANG_19">
+        <source>Slovenščina</source>
+        <translation>Slovenščina</translation>
+    </message>
+    <message id="IDS_LANG_20">
+        <source>ไทย</source>
+        <translation>ไทย</translation>
+    </message>
+    <message id="IDS_LANG_21">
+        <source>Türkçe</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message id="IDS_LANG_22">
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_01">
+        <source>Orange</source>
+        <translation>Oranžový</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_02">
+        <source>Green</source>
+        <translation>Zelený</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_03">
+        <source>Bronze</source>
+        <translation>Bronzový</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_04">
+        <source>Blue</source>
+        <translation>Modrý</translation>
+    </message>
+    <message id="IDS_WEEK_1">
+        <source>Sun</source>
+        <translation>Ne</translation>
+    </message>
+    <message id="IDS_WEEK_2">
+        <source>Mon</source>
+        <translation>Po</translation>
+    </message>
+    <message id="IDS_WEEK_3">
+        <source>Tue</source>
+        <translation>Út</translation>
+    </message>
+    <message id="IDS_WEEK_4">
+        <source>Wed</source>
+        <translation>St</translation>
+    </message>
+    <message id="IDS_WEEK_5">
+        <source>Thu</source>
+        <translation>Čt</translation>
+    </message>
+    <message id="IDS_WEEK_6">
+        <source>Fri</source>
+        <translation>Pá</translation>
+    </message>
+    <message id="IDS_WEEK_7">
+        <source>Sat</source>
+        <translation>So</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name></name>
+    <message id="IDR_MAINFRAME">
+        <source>Koriv Manager</source>
+        <translation>Koriv Manager</translation>
+    </message>
+    <message id="IDS_ABOUT">
+        <source>About Koriv Manager</source>
+        <translation>À propos de Koriv Manager</translation>
+    </message>
+    <message id="IDS_ALL">
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message id="IDS_ALTITUDE">
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message id="IDS_BACKUP">
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message id="IDS_CALENDAR">
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message id="IDS_CANCEL">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="IDS_CAPTURE">
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message id="IDS_CAPTURE_PREVIEW">
+        <source>Capture Preview</source>
+        <translation>Aperçu de la capture</translation>
+    </message>
+    <message id="IDS_CHANGE_LANGUAGE">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="IDS_CHANGE_SKIN">
+        <source>Skin</source>
+        <translation>Thème</translation>
+    </message>
+    <message id="IDS_CHANGE_SPEED_UNIT">
+        <source>Speed unit</source>
+        <translation>Unité de vitesse</translation>
+    </message>
+    <message id="IDS_CLOSE">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="IDS_DESCRIPTION">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="IDS_DIRECTION">
+        <source>Heading</source>
+        <translation>Cap</translation>
+    </message>
+    <message id="IDS_EMAIL">
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="IDS_ERR_EMAIL_PASSWORD">
+        <source>Wrong e-mail address or password.</source>
+        <translation>Adresse e-mail ou mot de passe incorrect.</translation>
+    </message>
+    <message id="IDS_ERR_FOLDER_READ_ONLY">
+        <source>This folder is read-only. Choose another folder.</source>
+        <translation>Ce dossier est en lecture seule. Choisissez un autre dossier.</translation>
+    </message>
+    <message id="IDS_ERR_INSTALL_CODEC">
+        <source>This video cannot be played. Install the missing video codec and try again.</source>
+        <translation>Impossible de lire cette vidéo. Installez le codec vidéo manquant puis réessayez.</translation>
+    </message>
+    <message id="IDS_ERR_NO_DISK_SPACE">
+        <source>Not enough free disk space.</source>
+        <translation>Espace disque insuffisant.</translation>
+    </message>
+    <message id="IDS_ERR_NO_GPS_DATA">
+        <source>No GPS data</source>
+        <translation>Aucune donnée GPS</translation>
+    </message>
+    <message id="IDS_ERR_NO_GSENSOR_DATA">
+        <source>No G-sensor data</source>
+        <translation>Aucune donnée du capteur G</translation>
+    </message>
+    <message id="IDS_ERR_NO_INTERNET">
+        <source>No internet connection.</source>
+        <translation>Aucune connexion Internet.</translation>
+    </message>
+    <message id="IDS_ERR_OVER_MAX_UPLOAD">
+        <source>You can upload up to 10 files at a time.</source>
+        <translation>Vous pouvez envoyer au plus 10 fichiers à la fois.</translation>
+    </message>
+    <message id="IDS_EVENT">
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message id="IDS_EXPORT_TO_KML">
+        <source>Export to KML</source>
+        <translation>Exporter en KML</translation>
+    </message>
+    <message id="IDS_FILE_NAME">
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message id="IDS_FULL_SCREEN">
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message id="IDS_LATITUDE">
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message id="IDS_LOGIN">
+        <source>Log in</source>
+        <translation>Connexion</translation>
+    </message>
+    <message id="IDS_LONGITUDE">
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message id="IDS_NEXT_VIDEO">
+        <source>Next video</source>
+        <translation>Vidéo suivante</translation>
+    </message>
+    <message id="IDS_NORMAL">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="IDS_NORMAL_SCREEN">
+        <source>Exit full screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message id="IDS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="IDS_OPEN">
+        <source>Open folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
+    <message id="IDS_PARKING">
+        <source>Parking</source>
+        <translation>Stationnement</translation>
+    </message>
+    <message id="IDS_PASSWORD">
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="IDS_PAUSE">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="IDS_PLAY">
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message id="IDS_PLAY_SPEED">
+        <source>Playback speed</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message id="IDS_PRE_VIDEO">
+        <source>Previous video</source>
+        <translation>Vidéo précédente</translation>
+    </message>
+    <message id="IDS_PRINT">
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message id="IDS_PRINT_DATE">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="IDS_PRINT_PREVIEW">
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message id="IDS_SAVE_AS">
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message id="IDS_SETTINGS">
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="IDS_SOUND_MUTE">
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message id="IDS_SPEED">
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message id="IDS_TIMELAPSE">
+        <source>Time-lapse</source>
+        <translation>Accéléré</translation>
+    </message>
+    <message id="IDS_TITLE">
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message id="IDS_TOOLTIP_BACKUP">
+        <source>Back up recordings</source>
+        <translation>Sauvegarder les vidéos</translation>
+    </message>
+    <message id="IDS_TOOLTIP_PRINT">
+        <source>Print a report</source>
+        <translation>Imprimer un rapport</translation>
+    </message>
+    <message id="IDS_TRIPLAPSE">
+        <source>Triplapse</source>
+        <translation>Trajet accéléré</translation>
+    </message>
+    <message id="IDS_UNIT_DEGREE">
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message id="IDS_UPLOAD">
+        <source>Upload</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message id="IDS_UPLOAD_FACEBOOK">
+        <source>Upload to Facebook</source>
+        <translation>Envoyer sur Facebook</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_FAILED">
+        <source>The video could not be uploaded.</source>
+        <translation>L'envoi de la vidéo a échoué.</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_OK">
+        <source>The video has been uploaded.</source>
+        <translation>La vidéo a été envoyée.</translation>
+    </message>
+    <message id="IDS_UPLOAD_YOUTUBE">
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message id="IDS_VERSION_COPYRIGHT">
+        <source>Version %1
+Copyright © 2026 Koriv. All rights reserved.</source>
+        <translation>Version %1
+Copyright © 2026 Koriv. Tous droits réservés.</translation>
+    </message>
+    <message id="IDS_VIDEO_FILES">
+        <source>Video files</source>
+        <translation>Fichiers vidéo</translation>
+    </message>
+    <message id="IDS_WINDOW_SWITCH">
+        <source>Swap front and rear</source>
+        <translation>Inverser les caméras</translation>
+    </message>
+    <message id="IDS_LANG_01">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="IDS_LANG_02">
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message id="IDS_LANG_03">
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message id="IDS_LANG_04">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="IDS_LANG_05">
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message id="IDS_LANG_06">
+        <source>Čeština</source>
+        <translation>Čeština</translation>
+    </message>
+    <message id="IDS_LANG_07">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="IDS_LANG_08">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="IDS_LANG_09">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="IDS_LANG_10">
+        <source>Magyar</source>
+        <translation>Magyar</translation>
+    </message>
+    <message id="IDS_LANG_11">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="IDS_LANG_12">
+        <source>Polski</source>
+        <translation>Polski</translation>
+    </message>
+    <message id="IDS_LANG_13">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="IDS_LANG_14">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="IDS_LANG_15">
+        <source>Lietuvių</source>
+        <translation>Lietuvių</translation>
+    </message>
+    <message id="IDS_LANG_16">
+        <source>Română</source>
+        <translation>Română</translation>
+    </message>
+    <message id="IDS_LANG_17">
+        <source>Slovenčina</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message id="IDS_LANG_18">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="IDS_LANG_19">
+        <source>Slovenščina</source>
+        <translation>Slovenščina</translation>
+    </message>
+    <message id="IDS_LANG_20">
+        <source>ไทย</source>
+        <translation>ไทย</translation>
+    </message>
+    <message id="IDS_LANG_21">
+        <source>Türkçe</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message id="IDS_LANG_22">
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_01">
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_02">
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_03">
+        <source>Bronze</source>
+        <translation>Bronze</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_04">
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message id="IDS_WEEK_1">
+        <source>Sun</source>
+        <translation>dim</translation>
+    </message>
+    <message id="IDS_WEEK_2">
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message id="IDS_WEEK_3">
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message id="IDS_WEEK_4">
+        <source>Wed</source>
+        <translation>mer</translation>
+    </message>
+    <message id="IDS_WEEK_5">
+        <source>Thu</source>
+        <translation>jeu</translation>
+    </message>
+    <message id="IDS_WEEK_6">
+        <source>Fri</source>
+        <translation>ven</translation>
+    </message>
+    <message id="IDS_WEEK_7">
+        <source>Sat</source>
+        <translation>sam</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name></name>
+    <message id="IDR_MAINFRAME">
+        <source>Koriv Manager</source>
+        <translation>Koriv Manager</translation>
+    </message>
+    <message id="IDS_ABOUT">
+        <source>About Koriv Manager</source>
+        <translation>Koriv Manager について</translation>
+    </message>
+    <message id="IDS_ALL">
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message id="IDS_ALTITUDE">
+        <source>Altitude</source>
+        <translation>高度</translation>
+    </message>
+    <message id="IDS_BACKUP">
+        <source>Backup</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message id="IDS_CALENDAR">
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message id="IDS_CANCEL">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="IDS_CAPTURE">
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message id="IDS_CAPTURE_PREVIEW">
+        <source>Capture Preview</source>
+        <translation>キャプチャのプレビュー</translation>
+    </message>
+    <message id="IDS_CHANGE_LANGUAGE">
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message id="IDS_CHANGE_SKIN">
+        <source>Skin</source>
+        <translation>スキン</translation>
+    </message>
+    <message id="IDS_CHANGE_SPEED_UNIT">
+        <source>Speed unit</source>
+        <translation>速度の単位</translation>
+    </message>
+    <message id="IDS_CLOSE">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="IDS_DESCRIPTION">
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message id="IDS_DIRECTION">
+        <source>Heading</source>
+        <translation>方位</translation>
+    </message>
+    <message id="IDS_EMAIL">
+        <source>E-mail</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message id="IDS_ERR_EMAIL_PASSWORD">
+        <source>Wrong e-mail address or password.</source>
+        <translation>メールアドレスまたはパスワードが正しくありません。</translation>
+    </message>
+    <message id="IDS_ERR_FOLDER_READ_ONLY">
+        <source>This folder is read-only. Choose another folder.</source>
+        <translation>このフォルダーは読み取り専用です。別のフォルダーを選んでください。</translation>
+    </message>
+    <message id="IDS_ERR_INSTALL_CODEC">
+        <source>This video cannot be played. Install the missing video codec and try again.</source>
+        <translation>この動画を再生できません。必要なビデオコーデックをインストールしてから、もう一度お試しください。</translation>
+    </message>
+    <message id="IDS_ERR_NO_DISK_SPACE">
+        <source>Not enough free disk space.</source>
+        <translation>ディスクの空き容量が足りません。</translation>
+    </message>
+    <message id="IDS_ERR_NO_GPS_DATA">
+        <source>No GPS data</source>
+        <translation>GPS データなし</translation>
+    </message>
+    <message id="IDS_ERR_NO_GSENSOR_DATA">
+        <source>No G-sensor data</source>
+        <translation>G センサーのデータなし</translation>
+    </message>
+    <message id="IDS_ERR_NO_INTERNET">
+        <source>No internet connection.</source>
+        <translation>インターネットに接続されていません。</translation>
+    </message>
+    <message id="IDS_ERR_OVER_MAX_UPLOAD">
+        <source>You can upload up to 10 files at a time.</source>
+        <translation>一度にアップロードできるのは 10 ファイルまでです。</translation>
+    </message>
+    <message id="IDS_EVENT">
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message id="IDS_EXPORT_TO_KML">
+        <source>Export to KML</source>
+        <translation>KML に書き出し</translation>
+    </message>
+    <message id="IDS_FILE_NAME">
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message id="IDS_FULL_SCREEN">
+        <source>Full screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message id="IDS_LATITUDE">
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message id="IDS_LOGIN">
+        <source>Log in</source>
+        <translation>ログイン</translation>
+    </message>
+    <message id="IDS_LONGITUDE">
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message id="IDS_NEXT_VIDEO">
+        <source>Next video</source>
+        <translation>次の動画</translation>
+    </message>
+    <message id="IDS_NORMAL">
+        <source>Normal</source>
+        <translation>常時</translation>
+    </message>
+    <message id="IDS_NORMAL_SCREEN">
+        <source>Exit full screen</source>
+        <translation>全画面を終了</translation>
+    </message>
+    <message id="IDS_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="IDS_OPEN">
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message id="IDS_PARKING">
+        <source>Parking</source>
+        <translation>駐車</translation>
+    </message>
+    <message id="IDS_PASSWORD">
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message id="IDS_PAUSE">
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message id="IDS_PLAY">
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message id="IDS_PLAY_SPEED">
+        <source>Playback speed</source>
+        <translation>再生速度</translation>
+    </message>
+    <message id="IDS_PRE_VIDEO">
+        <source>Previous video</source>
+        <translation>前の動画</translation>
+    </message>
+    <message id="IDS_PRINT">
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message id="IDS_PRINT_DATE">
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message id="IDS_PRINT_PREVIEW">
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message id="IDS_SAVE_AS">
+        <source>Save as</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message id="IDS_SETTINGS">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="IDS_SOUND_MUTE">
+        <source>Mute</source>
+        <translation>消音</translation>
+    </message>
+    <message id="IDS_SPEED">
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message id="IDS_TIMELAPSE">
+        <source>Time-lapse</source>
+        <translation>タイムラプス</translation>
+    </message>
+    <message id="IDS_TITLE">
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="IDS_TOOLTIP_BACKUP">
+        <source>Back up recordings</source>
+        <translation>録画をバックアップ</translation>
+    </message>
+    <message id="IDS_TOOLTIP_PRINT">
+        <source>Print a report</source>
+        <translation>レポートを印刷</translation>
+    </message>
+    <message id="IDS_TRIPLAPSE">
+        <source>Triplapse</source>
+        <translation>走行タイムラプス</translation>
+    </message>
+    <message id="IDS_UNIT_DEGREE">
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message id="IDS_UPLOAD">
+        <source>Upload</source>
+        <translation>アップロード</translation>
+    </message>
+    <message id="IDS_UPLOAD_FACEBOOK">
+        <source>Upload to Facebook</source>
+        <translation>Facebook にアップロード</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_FAILED">
+        <source>The video could not be uploaded.</source>
+        <translation>動画をアップロードできませんでした。</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_OK">
+        <source>The video has been uploaded.</source>
+        <translation>動画をアップロードしました。</translation>
+    </message>
+    <message id="IDS_UPLOAD_YOUTUBE">
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message id="IDS_VERSION_COPYRIGHT">
+        <source>Version %1
+Copyright © 2026 Koriv. All rights reserved.</source>
+        <translation>バージョン %1
+Copyright © 2026 Koriv. All rights reserved.</translation>
+    </message>
+    <message id="IDS_VIDEO_FILES">
+        <source>Video files</source>
+        <translation>動画ファイル</translation>
+    </message>
+    <message id="IDS_WINDOW_SWITCH">
+        <source>Swap front and rear</source>
+        <translation>前後カメラを入れ替え</translation>
+    </message>
+    <message id="IDS_LANG_01">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="IDS_LANG_02">
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message id="IDS_LANG_03">
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message id="IDS_LANG_04">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="IDS_LANG_05">
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message id="IDS_LANG_06">
+        <source>Čeština</source>
+        <translation>Čeština</translation>
+    </message>
+    <message id="IDS_LANG_07">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="IDS_LANG_08">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="IDS_LANG_09">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="IDS_LANG_10">
+        <source>Magyar</source>
+        <translation>Magyar</translation>
+    </message>
+    <message id="IDS_LANG_11">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="IDS_LANG_12">
+        <source>Polski</source>
+        <translation>Polski</translation>
+    </message>
+    <message id="IDS_LANG_13">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="IDS_LANG_14">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="IDS_LANG_15">
+        <source>Lietuvių</source>
+        <translation>Lietuvių</translation>
+    </message>
+    <message id="IDS_LANG_16">
+        <source>Română</source>
+        <translation>Română</translation>
+    </message>
+    <message id="IDS_LANG_17">
+        <source>Slovenčina</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message id="IDS_LANG_18">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="IDS_LANG_19">
+        <source>Slovenščina</source>
+        <translation>Slovenščina</translation>
+    </message>
+    <message id="IDS_LANG_20">
+        <source>ไทย</source>
+        <translation>ไทย</translation>
+    </message>
+    <message id="IDS_LANG_21">
+        <source>Türkçe</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message id="IDS_LANG_22">
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_01">
+        <source>Orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_02">
+        <source>Green</source>
+        <translation>グリーン</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_03">
+        <source>Bronze</source>
+        <translation>ブロンズ</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_04">
+        <source>Blue</source>
+        <translation>ブルー</translation>
+    </message>
+    <message id="IDS_WEEK_1">
+        <source>Sun</source>
+        <translation>日</translation>
+    </message>
+    <message id="IDS_WEEK_2">
+        <source>Mon</source>
+        <translation>月</translation>
+    </message>
+    <message id="IDS_WEEK_3">
+        <source>Tue</source>
+        <translation>火</translation>
+    </message>
+    <message id="IDS_WEEK_4">
+        <source>Wed</source>
+        <translation>水</translation>
+    </message>
+    <message id="IDS_WEEK_5">
+        <source>Thu</source>
+        <translation>木</translation>
+    </message>
+    <message id="IDS_WEEK_6">
+        <source>Fri</source>
+        <translation>金</translation>
+    </message>
+    <message id="IDS_WEEK_7">
+        <source>Sat</source>
+        <translation>土</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name></name>
+    <message id="IDR_MAINFRAME">
+        <source>Koriv Manager</source>
+        <translation>Koriv Manager</translation>
+    </message>
+    <message id="IDS_ABOUT">
+        <source>About Koriv Manager</source>
+        <translation>關於 Koriv Manager</translation>
+    </message>
+    <message id="IDS_ALL">
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message id="IDS_ALTITUDE">
+        <source>Altitude</source>
+        <translation>海拔</translation>
+    </message>
+    <message id="IDS_BACKUP">
+        <source>Backup</source>
+        <translation>備份</translation>
+    </message>
+    <message id="IDS_CALENDAR">
+        <source>Calendar</source>
+        <translation>行事曆</translation>
+    </message>
+    <message id="IDS_CANCEL">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="IDS_CAPTURE">
+        <source>Capture</source>
+        <translation>擷取畫面</translation>
+    </message>
+    <message id="IDS_CAPTURE_PREVIEW">
+        <source>Capture Preview</source>
+        <translation>擷取預覽</translation>
+    </message>
+    <message id="IDS_CHANGE_LANGUAGE">
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message id="IDS_CHANGE_SKIN">
+        <source>Skin</source>
+        <translation>外觀</translation>
+    </message>
+    <message id="IDS_CHANGE_SPEED_UNIT">
+        <source>Speed unit</source>
+        <translation>速度單位</translation>
+    </message>
+    <message id="IDS_CLOSE">
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message id="IDS_DESCRIPTION">
+        <source>Description</source>
+        <translation>說明</translation>
+    </message>
+    <message id="IDS_DIRECTION">
+        <source>Heading</source>
+        <translation>方向</translation>
+    </message>
+    <message id="IDS_EMAIL">
+        <source>E-mail</source>
+        <translation>電子郵件</translation>
+    </message>
+    <message id="IDS_ERR_EMAIL_PASSWORD">
+        <source>Wrong e-mail address or password.</source>
+        <translation>電子郵件或密碼錯誤。</translation>
+    </message>
+    <message id="IDS_ERR_FOLDER_READ_ONLY">
+        <source>This folder is read-only. Choose another folder.</source>
+        <translation>此資料夾為唯讀，請選擇其他資料夾。</translation>
+    </message>
+    <message id="IDS_ERR_INSTALL_CODEC">
+        <source>This video cannot be played. Install the missing video codec and try again.</source>
+        <translation>無法播放此影片，請安裝所需的視訊解碼器後再試一次。</translation>
+    </message>
+    <message id="IDS_ERR_NO_DISK_SPACE">
+        <source>Not enough free disk space.</source>
+        <translation>磁碟空間不足。</translation>
+    </message>
+    <message id="IDS_ERR_NO_GPS_DATA">
+        <source>No GPS data</source>
+        <translation>無 GPS 資料</translation>
+    </message>
+    <message id="IDS_ERR_NO_GSENSOR_DATA">
+        <source>No G-sensor data</source>
+        <translation>無 G-sensor 資料</translation>
+    </message>
+    <message id="IDS_ERR_NO_INTERNET">
+        <source>No internet connection.</source>
+        <translation>沒有網際網路連線。</translation>
+    </message>
+    <message id="IDS_ERR_OVER_MAX_UPLOAD">
+        <source>You can upload up to 10 files at a time.</source>
+        <translation>一次最多只能上傳 10 個檔案。</translation>
+    </message>
+    <message id="IDS_EVENT">
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message id="IDS_EXPORT_TO_KML">
+        <source>Export to KML</source>
+        <translation>匯出 KML</translation>
+    </message>
+    <message id="IDS_FILE_NAME">
+        <source>File name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message id="IDS_FULL_SCREEN">
+        <source>Full screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message id="IDS_LATITUDE">
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message id="IDS_LOGIN">
+        <source>Log in</source>
+        <translation>登入</translation>
+    </message>
+    <message id="IDS_LONGITUDE">
+        <source>Longitude</source>
+        <translation>經度</translation>
+    </message>
+    <message id="IDS_NEXT_VIDEO">
+        <source>Next video</source>
+        <translation>下一段影片</translation>
+    </message>
+    <message id="IDS_NORMAL">
+        <source>Normal</source>
+        <translation>一般</translation>
+    </message>
+    <message id="IDS_NORMAL_SCREEN">
+        <source>Exit full screen</source>
+        <translation>結束全螢幕</translation>
+    </message>
+    <message id="IDS_OK">
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message id="IDS_OPEN">
+        <source>Open folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message id="IDS_PARKING">
+        <source>Parking</source>
+        <translation>停車</translation>
+    </message>
+    <message id="IDS_PASSWORD">
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message id="IDS_PAUSE">
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message id="IDS_PLAY">
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message id="IDS_PLAY_SPEED">
+        <source>Playback speed</source>
+        <translation>播放速度</translation>
+    </message>
+    <message id="IDS_PRE_VIDEO">
+        <source>Previous video</source>
+        <translation>上一段影片</translation>
+    </message>
+    <message id="IDS_PRINT">
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message id="IDS_PRINT_DATE">
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="IDS_PRINT_PREVIEW">
+        <source>Print Preview</source>
+        <translation>預覽列印</translation>
+    </message>
+    <message id="IDS_SAVE_AS">
+        <source>Save as</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message id="IDS_SETTINGS">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="IDS_SOUND_MUTE">
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message id="IDS_SPEED">
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message id="IDS_TIMELAPSE">
+        <source>Time-lapse</source>
+        <translation>縮時</translation>
+    </message>
+    <message id="IDS_TITLE">
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message id="IDS_TOOLTIP_BACKUP">
+        <source>Back up recordings</source>
+        <translation>備份錄影檔</translation>
+    </message>
+    <message id="IDS_TOOLTIP_PRINT">
+        <source>Print a report</source>
+        <translation>列印報告</translation>
+    </message>
+    <message id="IDS_TRIPLAPSE">
+        <source>Triplapse</source>
+        <translation>行程縮時</translation>
+    </message>
+    <message id="IDS_UNIT_DEGREE">
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message id="IDS_UPLOAD">
+        <source>Upload</source>
+        <translation>上傳</translation>
+    </message>
+    <message id="IDS_UPLOAD_FACEBOOK">
+        <source>Upload to Facebook</source>
+        <translation>上傳至 Facebook</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_FAILED">
+        <source>The video could not be uploaded.</source>
+        <translation>影片上傳失敗。</translation>
+    </message>
+    <message id="IDS_UPLOAD_VIDEO_OK">
+        <source>The video has been uploaded.</source>
+        <translation>影片已上傳。</translation>
+    </message>
+    <message id="IDS_UPLOAD_YOUTUBE">
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message id="IDS_VERSION_COPYRIGHT">
+        <source>Version %1
+Copyright © 2026 Koriv. All rights reserved.</source>
+        <translation>版本 %1
+Copyright © 2026 Koriv. 版權所有。</translation>
+    </message>
+    <message id="IDS_VIDEO_FILES">
+        <source>Video files</source>
+        <translation>影片檔案</translation>
+    </message>
+    <message id="IDS_WINDOW_SWITCH">
+        <source>Swap front and rear</source>
+        <translation>前後鏡頭互換</translation>
+    </message>
+    <message id="IDS_LANG_01">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="IDS_LANG_02">
+        <source>繁體中文</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message id="IDS_LANG_03">
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message id="IDS_LANG_04">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="IDS_LANG_05">
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message id="IDS_LANG_06">
+        <source>Čeština</source>
+        <translation>Čeština</translation>
+    </message>
+    <message id="IDS_LANG_07">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="IDS_LANG_08">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="IDS_LANG_09">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="IDS_LANG_10">
+        <source>Magyar</source>
+        <translation>Magyar</translation>
+    </message>
+    <message id="IDS_LANG_11">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="IDS_LANG_12">
+        <source>Polski</source>
+        <translation>Polski</translation>
+    </message>
+    <message id="IDS_LANG_13">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="IDS_LANG_14">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="IDS_LANG_15">
+        <source>Lietuvių</source>
+        <translation>Lietuvių</translation>
+    </message>
+    <message id="IDS_LANG_16">
+        <source>Română</source>
+        <translation>Română</translation>
+    </message>
+    <message id="IDS_LANG_17">
+        <source>Slovenčina</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message id="IDS_LANG_18">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="IDS_LANG_19">
+        <source>Slovenščina</source>
+        <translation>Slovenščina</translation>
+    </message>
+    <message id="IDS_LANG_20">
+        <source>ไทย</source>
+        <translation>ไทย</translation>
+    </message>
+    <message id="IDS_LANG_21">
+        <source>Türkçe</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message id="IDS_LANG_22">
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_01">
+        <source>Orange</source>
+        <translation>橘色</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_02">
+        <source>Green</source>
+        <translation>綠色</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_03">
+        <source>Bronze</source>
+        <translation>古銅色</translation>
+    </message>
+    <message id="IDS_SKIN_STYLE_04">
+        <source>Blue</source>
+        <translation>藍色</translation>
+    </message>
+    <message id="IDS_WEEK_1">
+        <source>Sun</source>
+        <translation>日</translation>
+    </message>
+    <message id="IDS_WEEK_2">
+        <source>Mon</source>
+        <translation>一</translation>
+    </message>
+    <message id="IDS_WEEK_3">
+        <source>Tue</source>
+        <translation>二</translation>
+    </message>
+    <message id="IDS_WEEK_4">
+        <source>Wed</source>
+        <translation>三</translation>
+    </message>
+    <message id="IDS_WEEK_5">
+        <source>Thu</source>
+        <translation>四</translation>
+    </message>
+    <message id="IDS_WEEK_6">
+        <source>Fri</source>
+        <translation>五</translation>
+    </message>
+    <message id="IDS_WEEK_7">
+        <source>Sat</source>
+        <translation>六</translation>
+    </message>
+</context>
+</TS>
