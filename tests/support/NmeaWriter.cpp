@@ -1,0 +1,77 @@
+#include "NmeaWriter.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::string clockText(int secondOfDay)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d%02d%02d.000", secondOfDay / 3600 % 24, secondOfDay / 60 % 60,
+                  secondOfDay % 60);
+    return text;
+}
+
+// "ddmm.mmmm,N" or "dddmm.mmmm,E"
+std::string coordinateText(double value, int degreeDigits, char positive, char negative)
+{
+    const double x = std::fabs(value);
+    const int degrees = static_cast<int>(x);
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d%07.4f,%c", degreeDigits, degrees, (x - degrees) * 60.0,
+                  value < 0 ? negative : positive);
+    return text;
+}
+
+} // namespace
+
+std::string NmeaWriter::withChecksum(const std::string& body)
+{
+    unsigned char sum = 0;
+    for (char c : body)
+        sum ^= static_cast<unsigned char>(c);
+    char tail[8];
+    std::snprintf(tail, sizeof tail, "*%02X", sum);
+    return "$" + body + tail;
+}
+
+NmeaWriter& NmeaWriter::line(const std::string& text)
+{
+    mText += text;
+    mText += "\r\n";
+    return *this;
+}
+
+NmeaWriter& NmeaWriter::rmc(const NmeaFix& fix)
+{
+    char tail[64];
+    std::snprintf(tail, sizeof tail, ",%.1f,%.1f,010126,,,%c", fix.speedKnots, fix.course, fix.valid ? 'A' : 'N');
+    std::string body = "GPRMC," + clockText(fix.secondOfDay) + (fix.valid ? ",A," : ",V,");
+    body += fix.valid ? coordinateText(fix.latitude, 2, 'N', 'S') + "," + coordinateText(fix.longitude, 3, 'E', 'W')
+                      : std::string(",,,");
+    return line(withChecksum(body + tail));
+}
+
+NmeaWriter& NmeaWriter::gga(const NmeaFix& fix)
+{
+    char tail[64];
+    std::snprintf(tail, sizeof tail, ",%d,08,1.0,%.1f,M,15.0,M,,", fix.valid ? 1 : 0, fix.altitude);
+    return line(withChecksum("GPGGA," + clockText(fix.secondOfDay) + "," +
+                             coordinateText(fix.latitude, 2, 'N', 'S') + "," +
+                             coordinateText(fix.longitude, 3, 'E', 'W') + tail));
+}
+
+NmeaWriter& NmeaWriter::gsensor(int x, int y, int z)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "$GSENSOR,%02x,%02x,%02x", x & 0xff, y & 0xff, z & 0xff);
+    return line(text);
+}
+
+NmeaWriter& NmeaWriter::gsensord(double x, double y, double z)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "$GSENSORD,%.3f,%.3f,%.3f", x, y, z);
+    return line(text);
+}
