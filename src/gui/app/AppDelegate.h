@@ -1,0 +1,152 @@
+#pragma once
+// The application controller: the delegate of the application and of its main window. It
+// runs start-up and shut-down, owns the video library and the play list, places the panels
+// of the window and answers the tool bar and the menus.
+
+#include "MainWindowLayout.h"
+#include "library/Playlist.h"
+#include "library/VideoLibrary.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class MainWindow;
+class PanelHost;
+class SleepWatcher;
+class ToolbarView;
+class QWidget;
+
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    explicit AppDelegate(QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // Start-up, in the order the program runs it.
+    void awakeFromNib();
+    void applicationWillFinishLaunching();
+    void applicationDidFinishLaunching();
+    void applicationDidBecomeActive();
+    void initialData();
+    bool isLaunched() const { return mLaunched; }
+
+    // A folder given on the command line, opened at launch as if chosen with the browse button.
+    void setLaunchFolder(const QString& folder) { mLaunchFolder = folder; }
+    // The connectivity check run at launch (tests replace the network).
+    void setConnectivityCheck(std::function<bool()> check) { mConnectivityCheck = std::move(check); }
+
+    // Shut-down and the window's return.
+    void windowWillClose();
+    bool applicationShouldHandleReopen();
+    void applicationWillTerminate();
+
+    // The library and the play list.
+    bool buildVideoLibrary(const QString& folder);
+    void rebuildPlaylist();
+    void checkLastVideoDate();
+    bool checkDualCameraFolder();
+    void enable2VideoWindow(bool enable);
+    void enableMediaButton(bool on);
+    int getState();
+    void onButtonBrowse();
+    void openFolder(const QString& folder);
+    void onButtonUploadYouTube();
+
+    // Window layout.
+    void relayout(double width, double height);
+    void relayoutContents();
+    void windowWillResize(int width, int height);
+    bool windowShouldZoom(int width, int height);
+    int getSwitchButtonPosition() const;
+    QSizeF storedWindowSize() const { return mWindowSize; }
+    void setScreenMode(int mode) { m_nScreenMode = mode; }
+
+    // Menu commands.
+    void languageMenuItemClicked(int tag);
+    void skinMenuItemClicked(int tag);
+    void aboutMenuItemClicked();
+    void onMenuAbout();
+    void updateMenuItemClicked();
+
+    void makeSleep();
+    void makeWake();
+
+    MainWindow* mainWindow() const { return mWindow; }
+    ToolbarView* toolbarView() const { return mToolbarView; }
+    PanelHost* playbarView() const { return mPlaybarView; }
+    PanelHost* calendarView() const { return mCalendarView; }
+    PanelHost* fileListView() const { return mFileListView; }
+    PanelHost* gsensorView() const { return mGsensorView; }
+    PanelHost* mapView() const { return mMapView; }
+    PanelHost* playerView() const { return mPlayerView; }
+    PanelHost* playerView2() const { return mPlayerView2; }
+    const VideoLibrary& videoLib() const { return mVideoLib; }
+    const Playlist& playlist() const { return mPlaylist; }
+    const QString& currentFolder() const { return mCurFolder; }
+    bool isDualCameraMode() const { return m_b2VideoWindowEnable; }
+    bool isRightToLeft() const { return bR2L; }
+
+signals:
+    // The library of the launch folder is built and shown.
+    void launchFinished();
+
+private:
+    void createPanels();
+    PanelMetrics panelMetrics() const;
+    PlaylistFilter playlistFilter() const;
+    void scheduleRelayoutContents(int delayMs);
+    void forEachPanelHost(const std::function<void(PanelHost*)>& action) const;
+    void showAboutBox();
+
+    MainWindow* mWindow = nullptr;
+    ToolbarView* mToolbarView = nullptr;
+    PanelHost* mPlaybarView = nullptr;
+    PanelHost* mCalendarView = nullptr;
+    PanelHost* mFileListView = nullptr;
+    PanelHost* mGsensorView = nullptr;
+    PanelHost* mMapView = nullptr;
+    PanelHost* mPlayerView = nullptr;
+    PanelHost* mPlayerView2 = nullptr;
+    SleepWatcher* mSleepWatcher = nullptr;
+    QTimer mRelayoutTimer;
+
+    QString mLaunchFolder;
+    std::function<bool()> mConnectivityCheck;
+    bool mLaunched = false;
+    bool bFirstTimeActive = true;
+    QSizeF mWindowSize; // the stored window size, title bar included
+
+    VideoLibrary mVideoLib;
+    Playlist mPlaylist;
+    QString mCurFolder;
+    // The day the play list shows in calendar mode, until the calendar panel keeps it.
+    std::optional<CalendarDate> mSelectedDay;
+
+    bool m_bAllFile = false;
+    int m_nCurPlayIndex = -1;
+    int m_nPlayState = 0;
+    bool m_bMute = false;
+    int m_nVolume = 8;
+    float m_fPlaySpeed = 1.0f;
+    double mSelectedMovieCurrentTime = 0;
+    double mSelectedMovieDuration = 0;
+    int m_nEventTime = -1;
+    int m_nMotorType = 0;
+    int m_nScreenMode = kScreenNormal;
+    int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;
+    QRect m_rectNormalScreen;
+    bool m_bCheckFolder = false;
+    qint64 m_lLastTime = 0;
+    bool m_bVideoLoading = false;
+    bool m_b2VideoWindowEnable = false;
+    bool m_bSwitchVideo = false;
+    bool m_bSyncStateFromVideo1 = false;
+    bool m_bSyncStateFromVideo2 = false;
+    bool bR2L = false;
+};
+
+// The application controller, for widgets that call its operations directly.
+AppDelegate* pmGetAppDelegate();

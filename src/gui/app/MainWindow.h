@@ -1,0 +1,31 @@
+#pragma once
+// The single main window. Its content view is black and holds the panels, which the
+// controller places by hand; size changes, closing and the first painting are reported to
+// the controller, the window's delegate.
+
+#include <QMainWindow>
+
+class AppDelegate;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppDelegate* delegate);
+
+    QWidget* contentView() const { return centralWidget(); }
+    bool hasPainted() const { return mPainted; }
+
+signals:
+    void firstPainted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenuBar();
+
+    AppDelegate* mDelegate;
+    bool mPainted = false;
+};

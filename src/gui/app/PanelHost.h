@@ -1,0 +1,27 @@
+#pragma once
+// The place a panel of the main window occupies: filled with its colour and, when it has
+// one, its skin background, until the panel itself is built into it.
+
+#include <QImage>
+#include <QWidget>
+
+class PanelHost : public QWidget {
+    Q_OBJECT
+public:
+    enum class Fill { AtBottomLeft, Tiled };
+
+    PanelHost(const QString& name, const QColor& color, QWidget* parent);
+    // The skin image drawn over the colour; it also gives the panel's natural size.
+    void setBackgroundImageName(const QString& baseName, Fill fill);
+    QSize backgroundSize() const { return mBackground.size(); }
+
+    void loadSkinBitmap();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString mBackgroundName;
+    QImage mBackground;
+    Fill mFill = Fill::AtBottomLeft;
+};

@@ -1,0 +1,105 @@
+// korivmanager: the desktop application.
+
+#include "AppDelegate.h"
+#include "InstanceChannel.h"
+#include "MainWindow.h"
+#include "Preferences.h"
+#include "ProcessClock.h"
+#include "util/Log.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+struct Options {
+    QString folder;
+    QString screenshot;
+    bool timing = false;
+};
+
+Options parseOptions(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Koriv Manager: dash-camera recordings, their maps and sensor curves.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption folder("folder", "Open FOLDER as if chosen with the browse button.", "FOLDER");
+    const QCommandLineOption screenshot("screenshot", "Save the window as a PNG FILE once the library is built, then quit.", "FILE");
+    const QCommandLineOption timing("timing", "Print the time from process start to the first painted window.");
+    parser.addOptions({folder, screenshot, timing});
+    parser.process(app);
+    Options options;
+    if (parser.isSet(folder))
+        options.folder = QDir(parser.value(folder)).absolutePath();
+    options.screenshot = parser.value(screenshot);
+    options.timing = parser.isSet(timing);
+    return options;
+}
+
+// The laid-out window as a picture; the layout that follows the first activation is forced,
+// since a display without a window manager never activates the window.
+void saveScreenshotAndQuit(AppDelegate& delegate, const QString& file)
+{
+    delegate.relayoutContents();
+    const bool saved = delegate.mainWindow()->grab().save(file, "PNG");
+    if (!saved)
+        std::fprintf(stderr, "korivmanager: cannot save %s\n", qPrintable(file));
+    QCoreApplication::exit(saved ? 0 : 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("korivmanager");
+    QApplication::setApplicationDisplayName("Koriv Manager");
+    QApplication::setOrganizationName("Koriv");
+    QApplication::setApplicationVersion(KORIV_VERSION);
+    QApplication::setDesktopFileName("korivmanager");
+    QApplication::setWindowIcon(QIcon(":/desktop/korivmanager.png"));
+    const Options options = parseOptions(app);
+
+    // A screenshot run is a one-off that must not meet the user's running program.
+    InstanceChannel channel("korivmanager-" + qEnvironmentVariable("USER", "user"));
+    if (options.screenshot.isEmpty()) {
+        if (channel.askRunningInstanceToReopen())
+            return 0;
+        channel.listen();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    pmSetLogFolder(pmGetDocumentsFolder().toStdString());
+    AppDelegate delegate;
+    delegate.setLaunchFolder(options.folder);
+    QObject::connect(&channel, &InstanceChannel::reopenRequested, &delegate,
+                     [&delegate] { delegate.applicationShouldHandleReopen(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
+        if (delegate.isLaunched())
+            delegate.applicationWillTerminate();
+    });
+
+    delegate.awakeFromNib();
+    delegate.applicationWillFinishLaunching();
+    MainWindow* window = delegate.mainWindow();
+    // Launching finishes once the window has been painted, so the window appears at once even
+    // when the connectivity check or a large folder takes a while.
+    QObject::connect(window, &MainWindow::firstPainted, &delegate, [&delegate, options] {
+        if (options.timing)
+            std::fprintf(stderr, "korivmanager: first paint %lld ms after process start\n",
+                         static_cast<long long>(pmMillisecondsSinceProcessStart()));
+        QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    });
+    if (!options.screenshot.isEmpty()) {
+        QObject::connect(&delegate, &AppDelegate::launchFinished, &delegate, [&delegate, options] {
+            QTimer::singleShot(200, &delegate, [&delegate, options] { saveScreenshotAndQuit(delegate, options.screenshot); });
+        });
+    }
+    window->show();
+    return QApplication::exec();
+}

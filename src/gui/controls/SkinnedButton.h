@@ -1,0 +1,49 @@
+#pragma once
+// What the two skinned buttons share: the image shown for the state (enabled, roll-over,
+// pressed), mouse handling that a disabled button skips entirely, and the drawn title.
+// The action fires on a completed click (QAbstractButton::clicked).
+
+#include "StateImages.h"
+
+#include <QAbstractButton>
+
+class SkinnedButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    SkinnedButton(int width, int height, QWidget* parent);
+
+    void setEnabled(bool enabled);
+    bool isButtonEnabled() const { return bButtonEnable; }
+
+    void setBitmapTitle(const QString& title);
+    const QString& bitmapTitle() const { return mTitle; }
+
+    // The image drawn now; tests and owners compare it with the state images.
+    const QImage& shownImage() const { return mShownImage; }
+
+    void updateImage();
+    virtual void updateActiveImage();
+    void updateRollOverImage();
+    void setPressedImage(const QImage& image) { mAlternateImage = image; }
+    const QImage& pressedImage() const { return mAlternateImage; }
+
+protected:
+    // The images of the state the button is in.
+    virtual const StateImages& images() const = 0;
+    virtual void drawTitle(QPainter& painter) = 0;
+    void showImage(const QImage& image);
+
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    QString mTitle;
+    bool bButtonEnable = true;
+
+private:
+    QImage mShownImage;
+    QImage mAlternateImage;
+};

@@ -1,0 +1,8 @@
+#include "AppVersion.h"
+
+#include <QCoreApplication>
+
+QString pmGetVersion()
+{
+    return QCoreApplication::applicationVersion();
+}
