@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 constexpr size_t kBufferSize = 256 * 1024;
@@ -40,7 +41,9 @@ bool TextFileWriter::close()
         return false;
     const bool ok = std::fclose(mFile) == 0 && !mFailed;
     mFile = nullptr;
-    if (!ok) {
+    struct stat st {};
+    // Only a regular file is ours to remove; a device or a link target is not.
+    if (!ok && ::lstat(mPath.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
         pmWriteLog("TextFileWriter::close() - writing failed, removing " + mPath);
         std::remove(mPath.c_str());
     }

@@ -1,7 +1,7 @@
 #pragma once
 // A text file written front to back through a large buffer. Any failure (the file cannot be
 // created, the disk fills up) is remembered, and closing reports it and removes the partial
-// file, so a caller never reports a half-written export as saved.
+// regular file, so a caller never reports a half-written export as saved.
 
 #include <cstdio>
 #include <string>
@@ -18,7 +18,7 @@ public:
     bool open(const std::string& path);
     bool isOpen() const { return mFile != nullptr; }
     void write(std::string_view text);
-    // True when everything was written; otherwise the file is removed.
+    // True when everything was written; otherwise a partial regular file is removed.
     bool close();
 
 private:
