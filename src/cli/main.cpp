@@ -7,11 +7,19 @@
 #include <vector>
 
 int runScan(std::span<const std::string_view> args);
+int runTrack(std::span<const std::string_view> args);
+int runNmea(std::span<const std::string_view> args);
+int runKml(std::span<const std::string_view> args);
+int runGpx(std::span<const std::string_view> args);
 
 namespace {
 
 constexpr std::array kCommands{
     CliCommand{"scan", "scan FOLDER [--day YYYY-MM-DD] [--categories LIST] [--format text|tsv]", runScan},
+    CliCommand{"track", "track VIDEO [--duration SECONDS] [--format text|tsv] [--summary]", runTrack},
+    CliCommand{"nmea", "nmea LOGFILE [--format text|tsv] [--summary]", runNmea},
+    CliCommand{"kml", "kml VIDEO -o OUT.kml [--duration SECONDS]", runKml},
+    CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS]", runGpx},
 };
 
 void printHelp()
