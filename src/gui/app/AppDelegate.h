@@ -32,6 +32,7 @@ public:
     void applicationDidBecomeActive();
     void initialData();
     bool isLaunched() const { return mLaunched; }
+    bool hasBeenActivated() const { return !bFirstTimeActive; }
 
     // A folder given on the command line, opened at launch as if chosen with the browse button.
     void setLaunchFolder(const QString& folder) { mLaunchFolder = folder; }

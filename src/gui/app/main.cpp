@@ -1,6 +1,7 @@
 // korivmanager: the desktop application.
 
 #include "AppDelegate.h"
+#include "AppTheme.h"
 #include "InstanceChannel.h"
 #include "MainWindow.h"
 #include "Preferences.h"
@@ -41,11 +42,9 @@ Options parseOptions(const QApplication& app)
     return options;
 }
 
-// The laid-out window as a picture; the layout that follows the first activation is forced,
-// since a display without a window manager never activates the window.
+// The laid-out window as a picture, taken once the layout of the first activation has run.
 void saveScreenshotAndQuit(AppDelegate& delegate, const QString& file)
 {
-    delegate.relayoutContents();
     const bool saved = delegate.mainWindow()->grab().save(file, "PNG");
     if (!saved)
         std::fprintf(stderr, "korivmanager: cannot save %s\n", qPrintable(file));
@@ -63,6 +62,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(KORIV_VERSION);
     QApplication::setDesktopFileName("korivmanager");
     QApplication::setWindowIcon(QIcon(":/desktop/korivmanager.png"));
+    pmApplyAppTheme(app);
     const Options options = parseOptions(app);
 
     // A screenshot run is a one-off that must not meet the user's running program.
@@ -97,7 +97,10 @@ int main(int argc, char** argv)
     });
     if (!options.screenshot.isEmpty()) {
         QObject::connect(&delegate, &AppDelegate::launchFinished, &delegate, [&delegate, options] {
-            QTimer::singleShot(200, &delegate, [&delegate, options] { saveScreenshotAndQuit(delegate, options.screenshot); });
+            // A display without a window manager never activates the window.
+            if (!delegate.hasBeenActivated())
+                delegate.applicationDidBecomeActive();
+            QTimer::singleShot(300, &delegate, [&delegate, options] { saveScreenshotAndQuit(delegate, options.screenshot); });
         });
     }
     window->show();

@@ -1,0 +1,38 @@
+// The waiting window: one at a time, no nesting, every call logged.
+#include "GuiTestSupport.h"
+
+#include "WaitingWindow/WaitingWindowController.h"
+#include "WaitingWindow/YRKSpinningProgressIndicator.h"
+#include "util/Log.h"
+
+#include <gtest/gtest.h>
+
+TEST(WaitingWindow, OpensOnceAndClosesOnTheFirstEnd)
+{
+    pmClearLog();
+    pmStartWait();
+    WaitingWindowController* window = pmWaitingWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->turboFan()->isAnimating());
+    pmStartWait(); // no second window, no nesting count
+    EXPECT_EQ(pmWaitingWindow(), window);
+
+    pmEndWait();
+    EXPECT_EQ(pmWaitingWindow(), nullptr);
+    pmEndWait(); // nothing to close: only the log line
+    EXPECT_EQ(logMessages(), QStringList({"pmStartWait()", "pmStartWait()", "pmEndWait()", "pmEndWait()"}));
+}
+
+TEST(WaitingWindow, SpinnerStepsWhileAnimating)
+{
+    YRKSpinningProgressIndicator spinner;
+    spinner.resize(48, 48);
+    spinner.startAnimation();
+    runEventLoopFor(180);
+    EXPECT_GT(spinner.position(), 0);
+    spinner.stopAnimation();
+    const int stopped = spinner.position();
+    runEventLoopFor(120);
+    EXPECT_EQ(spinner.position(), stopped);
+}
