@@ -46,7 +46,8 @@ NmeaWriter& NmeaWriter::line(const std::string& text)
 NmeaWriter& NmeaWriter::rmc(const NmeaFix& fix)
 {
     char tail[64];
-    std::snprintf(tail, sizeof tail, ",%.1f,%.1f,010126,,,%c", fix.speedKnots, fix.course, fix.valid ? 'A' : 'N');
+    std::snprintf(tail, sizeof tail, ",%.1f,%.1f,%s,,,%c", fix.speedKnots, fix.course, fix.date,
+                  fix.valid ? 'A' : 'N');
     std::string body = "GPRMC," + clockText(fix.secondOfDay) + (fix.valid ? ",A," : ",V,");
     body += fix.valid ? coordinateText(fix.latitude, 2, 'N', 'S') + "," + coordinateText(fix.longitude, 3, 'E', 'W')
                       : std::string(",,,");

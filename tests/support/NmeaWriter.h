@@ -13,6 +13,7 @@ struct NmeaFix {
     double course = 0;
     double altitude = 0;
     bool valid = true;
+    const char* date = "010126"; // ddmmyy, UTC
 };
 
 class NmeaWriter {
