@@ -121,7 +121,7 @@ PanelMetrics AppDelegate::panelMetrics() const
 {
     PanelMetrics m;
     const QSize toolbar = pmGetSkinImage("toolbar_background.png").size();
-    m.toolbarHeight = std::max(45, toolbar.height());
+    m.toolbarHeight = toolbar.isEmpty() ? 30 : toolbar.height();
     const QSize playbar = mPlaybarView ? mPlaybarView->backgroundSize() : QSize();
     m.playbarHeight = playbar.isEmpty() ? 44 : playbar.height();
     const QSize calendar = sizeOr(mCalendarView ? mCalendarView->backgroundSize() : QSize(), 291, 250);

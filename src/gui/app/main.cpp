@@ -95,6 +95,12 @@ int main(int argc, char** argv)
                          static_cast<long long>(pmMillisecondsSinceProcessStart()));
         QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     });
+    if (options.timing) {
+        QObject::connect(&delegate, &AppDelegate::launchFinished, &delegate, [&delegate] {
+            std::fprintf(stderr, "korivmanager: library of %zu recordings built %lld ms after process start\n",
+                         delegate.videoLib().size(), static_cast<long long>(pmMillisecondsSinceProcessStart()));
+        });
+    }
     if (!options.screenshot.isEmpty()) {
         QObject::connect(&delegate, &AppDelegate::launchFinished, &delegate, [&delegate, options] {
             // A display without a window manager never activates the window.
