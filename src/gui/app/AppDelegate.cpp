@@ -34,8 +34,6 @@ constexpr int kResizeLayoutDelayMs = 500;
 constexpr int kLanguageLayoutDelayMs = 500;
 constexpr int kInitialWidth = 1100;
 constexpr int kInitialHeight = 720;
-// The calendar's month grid folds away in list mode by this much.
-constexpr double kCalendarFoldHeight = 209;
 
 const char* const kYouTubeHome = "https://www.youtube.com/";
 const char* const kProjectHome = "https://github.com/koriv/korivmanager";
@@ -98,14 +96,18 @@ void AppDelegate::createPanels()
     mPlayerView2 = new PanelHost("playerView2", Qt::black, content);
     mPlayerView2->hide();
     mMapView = new PanelHost("mapView", QColor(0x23, 0x27, 0x2c), content);
+    mMapView->setBackgroundImageName("map_disable.png", PanelHost::Fill::TopCentred);
     mGsensorView = new PanelHost("gsensorView", QColor(0x14, 0x14, 0x14), content);
     mGsensorView->setBackgroundImageName("G-Sensor Screen_disable.png", PanelHost::Fill::AtBottomLeft);
     mFileListView = new PanelHost("fileListView", QColor(0x1c, 0x1c, 0x1c), content);
+    mFileListView->setBackgroundImageName("bg_calendar_title.png", PanelHost::Fill::TwoBands);
     mCalendarView = new PanelHost("calendarView", QColor(0x14, 0x14, 0x14), content);
     mCalendarView->setBackgroundImageName("calendar_background.png", PanelHost::Fill::AtBottomLeft);
     mPlaybarView = new PanelHost("playbarView", QColor(0x20, 0x20, 0x20), content);
     mPlaybarView->setBackgroundImageName("playbar_background.png", PanelHost::Fill::Tiled);
 
+    // The calendar starts with its month grid shown, as big as its background.
+    mCalendarHeight = sizeOr(mCalendarView->backgroundSize(), 291, 241).height();
     const PanelMetrics metrics = panelMetrics();
     mCalendarView->resize(int(metrics.calendarWidth), int(metrics.calendarHeight));
     mGsensorView->resize(int(metrics.gsensorWidth), int(metrics.gsensorHeight));
@@ -124,10 +126,9 @@ PanelMetrics AppDelegate::panelMetrics() const
     m.toolbarHeight = toolbar.isEmpty() ? 30 : toolbar.height();
     const QSize playbar = mPlaybarView ? mPlaybarView->backgroundSize() : QSize();
     m.playbarHeight = playbar.isEmpty() ? 44 : playbar.height();
-    const QSize calendar = sizeOr(mCalendarView ? mCalendarView->backgroundSize() : QSize(), 291, 250);
+    const QSize calendar = sizeOr(mCalendarView ? mCalendarView->backgroundSize() : QSize(), 291, 241);
     m.calendarWidth = calendar.width();
-    // The current height: the month grid may be folded.
-    m.calendarHeight = mCalendarView && mCalendarView->height() > 0 ? mCalendarView->height() : calendar.height();
+    m.calendarHeight = mCalendarHeight;
     const QSize gsensor = sizeOr(mGsensorView ? mGsensorView->backgroundSize() : QSize(), 300, 212);
     m.gsensorWidth = gsensor.width();
     m.gsensorHeight = gsensor.height();

@@ -119,6 +119,7 @@ private:
     bool mLaunched = false;
     bool bFirstTimeActive = true;
     QSizeF mWindowSize; // the stored window size, title bar included
+    double mCalendarHeight = 0; // lower by the folded month grid in list mode
 
     VideoLibrary mVideoLib;
     Playlist mPlaylist;

@@ -35,13 +35,22 @@ void PanelHost::paintEvent(QPaintEvent*)
     if (mBackground.isNull())
         return;
     QPainter painter(this);
-    const int y = height() - mBackground.height();
-    if (mFill == Fill::AtBottomLeft) {
-        const int x = pmIsRightToLeft() ? width() - mBackground.width() : 0;
-        painter.drawImage(x, y, mBackground);
-        return;
+    const int w = mBackground.width();
+    const int h = mBackground.height();
+    switch (mFill) {
+    case Fill::AtBottomLeft:
+        painter.drawImage(pmIsRightToLeft() ? width() - w : 0, height() - h, mBackground);
+        break;
+    case Fill::Tiled:
+        for (int i = 0; i < width() / w + 1; ++i)
+            painter.drawImage(i * w, height() - h, mBackground);
+        break;
+    case Fill::TopCentred:
+        painter.drawImage((width() - w) / 2, 0, mBackground);
+        break;
+    case Fill::TwoBands:
+        painter.drawImage(0, 0, mBackground);
+        painter.drawImage(0, h, mBackground);
+        break;
     }
-    const int copies = width() / mBackground.width() + 1;
-    for (int i = 0; i < copies; ++i)
-        painter.drawImage(i * mBackground.width(), y, mBackground);
 }

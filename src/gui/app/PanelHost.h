@@ -8,7 +8,12 @@
 class PanelHost : public QWidget {
     Q_OBJECT
 public:
-    enum class Fill { AtBottomLeft, Tiled };
+    enum class Fill {
+        AtBottomLeft, // the panel's own background
+        Tiled,        // bars: copies side by side from the left
+        TopCentred,   // a resting picture, centred at the top
+        TwoBands,     // two header bands at the top
+    };
 
     PanelHost(const QString& name, const QColor& color, QWidget* parent);
     // The skin image drawn over the colour; it also gives the panel's natural size.
