@@ -14,6 +14,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # fonts: Helvetica metrics, Arabic, Thai, Chinese, Japanese, Korean
   fonts-urw-base35 fonts-liberation fonts-noto-core fonts-noto-cjk fonts-thai-tlwg
+  # the sample card's burnt-in clock font, and the NMEA benchmark's peer
+  fonts-dejavu-core gpsbabel
   # headless runs and screenshots
   xvfb xauth imagemagick
   # map page and icon set (npm comes with nodejs or on its own; see below)

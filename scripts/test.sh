@@ -5,3 +5,10 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh -DKORIV_WERROR=ON
 ctest --test-dir build --output-on-failure -j2 --timeout 300
+
+# The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+KORIV_BUILD_DIR=build-asan scripts/build.sh -DKORIV_SANITIZE=ON -DKORIV_WITH_GUI=OFF -DKORIV_WITH_BENCH=OFF
+ctest --test-dir build-asan -L core --output-on-failure -j2 --timeout 300
+
+# Fuzz smoke: every fuzzer for 20 seconds on its seed corpus.
+scripts/fuzz.sh 20
