@@ -42,6 +42,7 @@ void makeCard(const fs::path& card)
 struct Figures {
     long firstPaint = -1;
     long libraryShown = -1;
+    int recordings = -1;
 };
 
 Figures runOnce(const std::string& program, const fs::path& work, const fs::path& card)
@@ -58,7 +59,7 @@ Figures runOnce(const std::string& program, const fs::path& work, const fs::path
         long ms = 0;
         if (std::sscanf(line, "korivmanager: first paint %ld ms", &ms) == 1)
             figures.firstPaint = ms;
-        else if (std::sscanf(line, "korivmanager: library of %*d recordings built %ld ms", &ms) == 1)
+        else if (std::sscanf(line, "korivmanager: library of %d recordings built %ld ms", &figures.recordings, &ms) == 2)
             figures.libraryShown = ms;
     }
     pclose(output);
@@ -88,6 +89,10 @@ int main(int argc, char** argv)
         const Figures f = runOnce(program, work, work / "card");
         if (f.firstPaint < 0 || f.libraryShown < 0) {
             std::fprintf(stderr, "startup_bench: run %d gave no figures (is there a display?)\n", i + 1);
+            return 1;
+        }
+        if (f.recordings != kRecordings) {
+            std::fprintf(stderr, "startup_bench: the program found %d recordings, not %d\n", f.recordings, kRecordings);
             return 1;
         }
         paint.push_back(f.firstPaint);
