@@ -101,7 +101,7 @@
     </message>
     <message id="IDS_EVENT">
         <source>Event</source>
-        <translation>Gebeurtenis</translation>
+        <translation>Incident</translation>
     </message>
     <message id="IDS_EXPORT_TO_KML">
         <source>Export to KML</source>

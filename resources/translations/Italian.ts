@@ -217,7 +217,7 @@
     </message>
     <message id="IDS_TRIPLAPSE">
         <source>Triplapse</source>
-        <translation>Time-lapse viaggio</translation>
+        <translation>Viaggio</translation>
     </message>
     <message id="IDS_UNIT_DEGREE">
         <source>°</source>

@@ -217,7 +217,7 @@
     </message>
     <message id="IDS_TRIPLAPSE">
         <source>Triplapse</source>
-        <translation>走行タイムラプス</translation>
+        <translation>トリップ</translation>
     </message>
     <message id="IDS_UNIT_DEGREE">
         <source>°</source>

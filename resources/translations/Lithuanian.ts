@@ -217,7 +217,7 @@
     </message>
     <message id="IDS_TRIPLAPSE">
         <source>Triplapse</source>
-        <translation>Kelionės intervalinis</translation>
+        <translation>Kelionė</translation>
     </message>
     <message id="IDS_UNIT_DEGREE">
         <source>°</source>

@@ -149,7 +149,7 @@
     </message>
     <message id="IDS_PARKING">
         <source>Parking</source>
-        <translation>Estacionamento</translation>
+        <translation>Parque</translation>
     </message>
     <message id="IDS_PASSWORD">
         <source>Password</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="IDS_TRIPLAPSE">
         <source>Triplapse</source>
-        <translation>Time-lapse de viagem</translation>
+        <translation>Viagem</translation>
     </message>
     <message id="IDS_UNIT_DEGREE">
         <source>°</source>

@@ -217,7 +217,7 @@
     </message>
     <message id="IDS_TRIPLAPSE">
         <source>Triplapse</source>
-        <translation>ไทม์แลปส์การเดินทาง</translation>
+        <translation>การเดินทาง</translation>
     </message>
     <message id="IDS_UNIT_DEGREE">
         <source>°</source>

@@ -217,7 +217,7 @@
     </message>
     <message id="IDS_TRIPLAPSE">
         <source>Triplapse</source>
-        <translation>Yolculuk hızlandırılmış</translation>
+        <translation>Yolculuk</translation>
     </message>
     <message id="IDS_UNIT_DEGREE">
         <source>°</source>

@@ -8,6 +8,13 @@
 
 #include "util/Log.h"
 
+// The images live in an object file of their own; naming its initialiser keeps the linker
+// from dropping it out of the static library.
+static void registerSkinResources()
+{
+    Q_INIT_RESOURCE(skins);
+}
+
 namespace {
 
 QString overrideFolder()
@@ -24,6 +31,8 @@ QString pmSkinImageName(int skinId, const QString& baseName)
 
 QImage pmGetSkinImage(const QString& baseName)
 {
+    static const bool registered = (registerSkinResources(), true);
+    Q_UNUSED(registered);
     const QString name = pmSkinImageName(pmGetCurrentSkin(), baseName);
     const QString folder = overrideFolder();
     if (!folder.isEmpty() && QFileInfo::exists(QDir(folder).filePath(name))) {

@@ -5,6 +5,8 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -143,6 +145,32 @@ TEST_F(LocalizedTextTest, QtTrIdFollowsTheLanguageToo)
     saveLanguageId(12);
     pmInstallLanguageTranslator();
     EXPECT_EQ(qtTrId("IDS_CLOSE"), "Cerrar");
+}
+
+} // namespace
+
+namespace {
+
+// The category boxes of the file list panel leave 62 points (event, normal) or 82 points
+// (parking, triplapse, time-lapse) beside the box for a Helvetica 12 title, and the calendar's
+// mode button 85; a title that does not fit is cut off on screen.
+TEST_F(LocalizedTextTest, ControlTitlesFitTheirControlsInEveryLanguage)
+{
+    QFont font("Helvetica");
+    font.setPixelSize(12);
+    const QFontMetrics metrics(font);
+    const std::pair<const char*, int> titles[] = {
+        {"IDS_EVENT", 62}, {"IDS_NORMAL", 62}, {"IDS_PARKING", 82}, {"IDS_TRIPLAPSE", 82},
+        {"IDS_TIMELAPSE", 82}, {"IDS_ALL", 80}, {"IDS_CALENDAR", 80}, {"IDS_WEEK_4", 40},
+    };
+    for (int id = 0; id < kLanguageCount; ++id) {
+        saveLanguageId(id);
+        for (const auto& [key, width] : titles) {
+            const QString text = pmLoadString(key);
+            EXPECT_LE(metrics.horizontalAdvance(text), width)
+                << qPrintable(pmLanguageTableName(id)) << " " << key << " \"" << qPrintable(text) << "\"";
+        }
+    }
 }
 
 } // namespace
