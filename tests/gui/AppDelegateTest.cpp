@@ -217,3 +217,30 @@ TEST_F(AppDelegateTest, ClosingTheWindowKeepsTheApplicationAndReopenBringsItBack
     EXPECT_GT(logIndexOf(log, "AppDelegate::makeWake - MAC will wake up!", sleep), sleep);
     EXPECT_GE(logIndexOf(log, "Application will be closed!"), 0);
 }
+
+TEST_F(AppDelegateTest, FoldingTheCalendarListsAllDatesAndGivesTheFileListItsHeight)
+{
+    writeRecording(folder.path(), "F/FILE0001F.MP4");
+    writeRecording(folder.path(), "F/FILE0002F.MP4", 3);
+    auto app = launchApplication(folder.path());
+    app->mainWindow()->resize(1100, 720);
+    app->applicationDidBecomeActive();
+    runEventLoopFor(150);
+    EXPECT_EQ(app->playlist().count(), 1); // the newest day
+    const QRect calendar = app->calendarView()->geometry();
+    const QRect fileList = app->fileListView()->geometry();
+
+    app->showCalendar(false);
+    EXPECT_EQ(app->playlist().count(), 2);
+    EXPECT_EQ(app->calendarView()->geometry(), calendar.adjusted(0, 0, 0, -209));
+    EXPECT_EQ(app->fileListView()->geometry(), fileList.adjusted(0, -209, 0, 0));
+    app->showCalendar(false); // already folded
+    EXPECT_EQ(app->calendarView()->height(), calendar.height() - 209);
+    app->relayoutContents(); // a new layout keeps the folded height
+    EXPECT_EQ(app->fileListView()->geometry(), fileList.adjusted(0, -209, 0, 0));
+
+    app->showCalendar(true);
+    EXPECT_EQ(app->playlist().count(), 1);
+    EXPECT_EQ(app->calendarView()->geometry(), calendar);
+    EXPECT_EQ(app->fileListView()->geometry(), fileList);
+}

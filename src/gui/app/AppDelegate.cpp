@@ -35,6 +35,9 @@ constexpr int kLanguageLayoutDelayMs = 500;
 constexpr int kInitialWidth = 1100;
 constexpr int kInitialHeight = 720;
 
+// The calendar's month grid folds away in list mode by this much.
+constexpr int kCalendarFoldHeight = 209;
+
 const char* const kYouTubeHome = "https://www.youtube.com/";
 const char* const kProjectHome = "https://github.com/koriv/korivmanager";
 
@@ -98,11 +101,11 @@ void AppDelegate::createPanels()
     mMapView = new PanelHost("mapView", QColor(0x23, 0x27, 0x2c), content);
     mMapView->setBackgroundImageName("map_disable.png", PanelHost::Fill::TopCentred);
     mGsensorView = new PanelHost("gsensorView", QColor(0x14, 0x14, 0x14), content);
-    mGsensorView->setBackgroundImageName("G-Sensor Screen_disable.png", PanelHost::Fill::AtBottomLeft);
+    mGsensorView->setBackgroundImageName("G-Sensor Screen_disable.png", PanelHost::Fill::AtTop);
     mFileListView = new PanelHost("fileListView", QColor(0x1c, 0x1c, 0x1c), content);
     mFileListView->setBackgroundImageName("bg_calendar_title.png", PanelHost::Fill::TwoBands);
     mCalendarView = new PanelHost("calendarView", QColor(0x14, 0x14, 0x14), content);
-    mCalendarView->setBackgroundImageName("calendar_background.png", PanelHost::Fill::AtBottomLeft);
+    mCalendarView->setBackgroundImageName("calendar_background.png", PanelHost::Fill::AtTop);
     mPlaybarView = new PanelHost("playbarView", QColor(0x20, 0x20, 0x20), content);
     mPlaybarView->setBackgroundImageName("playbar_background.png", PanelHost::Fill::Tiled);
 
@@ -317,6 +320,25 @@ int AppDelegate::getState()
     return m_nPlayState;
 }
 
+void AppDelegate::showCalendar(bool show)
+{
+    // The mode button alternates; a repeated request must not fold the grid twice.
+    if (show == !m_bAllFile)
+        return;
+    m_bAllFile = !show;
+    const int delta = show ? kCalendarFoldHeight : -kCalendarFoldHeight;
+    mCalendarHeight += delta;
+    // y-up: the calendar's origin moves down by delta and its height grows by delta, so its
+    // top edge stays; the file list below it loses the same height.
+    QRect calendar = mCalendarView->geometry();
+    calendar.setHeight(calendar.height() + delta);
+    mCalendarView->setGeometry(calendar);
+    QRect fileList = mFileListView->geometry();
+    fileList.setTop(fileList.top() + delta);
+    mFileListView->setGeometry(fileList);
+    rebuildPlaylist();
+}
+
 void AppDelegate::onButtonBrowse()
 {
     pmWriteLog("AppDelegate - onButtonBrowse()");
@@ -428,7 +450,7 @@ void AppDelegate::languageMenuItemClicked(int tag)
     saveLanguageId(tag);
     pmInstallLanguageTranslator();
     mToolbarView->changeLanguage();
-    mWindow->setWindowTitle(pmLoadString("IDR_MAINFRAME"));
+    mWindow->changeLanguage();
     // The G-sensor graph's images carry texts of the language.
     mGsensorView->loadSkinBitmap();
     const bool rightToLeft = tag == kLanguageArabic;

@@ -52,6 +52,7 @@ public:
     void enable2VideoWindow(bool enable);
     void enableMediaButton(bool on);
     int getState();
+    void showCalendar(bool show);
     void onButtonBrowse();
     void openFolder(const QString& folder);
     void onButtonUploadYouTube();

@@ -11,7 +11,6 @@
 MainWindow::MainWindow(AppDelegate* delegate) : mDelegate(delegate)
 {
     setObjectName("MainWindow");
-    setWindowTitle(pmLoadString("IDR_MAINFRAME"));
     auto* content = new QWidget(this);
     content->setObjectName("ContentView");
     QPalette palette = content->palette();
@@ -21,18 +20,26 @@ MainWindow::MainWindow(AppDelegate* delegate) : mDelegate(delegate)
     content->installEventFilter(this);
     setCentralWidget(content);
     buildMenuBar();
+    changeLanguage();
+}
+
+void MainWindow::changeLanguage()
+{
+    setWindowTitle(pmLoadString("IDR_MAINFRAME"));
+    mOpenAction->setText(pmLoadString("IDS_OPEN"));
+    mAboutAction->setText(pmLoadString("IDS_ABOUT"));
 }
 
 void MainWindow::buildMenuBar()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(pmLoadString("IDS_OPEN"), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
+    mOpenAction = file->addAction(QString(), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QCoreApplication::quit);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("Check for Updates…"), mDelegate, [this] { mDelegate->updateMenuItemClicked(); });
     help->addSeparator();
-    help->addAction(pmLoadString("IDS_ABOUT"), mDelegate, [this] { mDelegate->onMenuAbout(); });
+    mAboutAction = help->addAction(QString(), mDelegate, [this] { mDelegate->onMenuAbout(); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

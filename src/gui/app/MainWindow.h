@@ -14,6 +14,7 @@ public:
 
     QWidget* contentView() const { return centralWidget(); }
     bool hasPainted() const { return mPainted; }
+    void changeLanguage();
 
 signals:
     void firstPainted();
@@ -27,5 +28,7 @@ private:
     void buildMenuBar();
 
     AppDelegate* mDelegate;
+    QAction* mOpenAction = nullptr;
+    QAction* mAboutAction = nullptr;
     bool mPainted = false;
 };

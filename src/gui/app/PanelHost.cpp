@@ -38,8 +38,8 @@ void PanelHost::paintEvent(QPaintEvent*)
     const int w = mBackground.width();
     const int h = mBackground.height();
     switch (mFill) {
-    case Fill::AtBottomLeft:
-        painter.drawImage(pmIsRightToLeft() ? width() - w : 0, height() - h, mBackground);
+    case Fill::AtTop:
+        painter.drawImage(pmIsRightToLeft() ? width() - w : 0, 0, mBackground);
         break;
     case Fill::Tiled:
         for (int i = 0; i < width() / w + 1; ++i)

@@ -9,7 +9,7 @@ class PanelHost : public QWidget {
     Q_OBJECT
 public:
     enum class Fill {
-        AtBottomLeft, // the panel's own background
+        AtTop,        // the panel's own background; a folded panel shows its upper part
         Tiled,        // bars: copies side by side from the left
         TopCentred,   // a resting picture, centred at the top
         TwoBands,     // two header bands at the top
@@ -28,5 +28,5 @@ protected:
 private:
     QString mBackgroundName;
     QImage mBackground;
-    Fill mFill = Fill::AtBottomLeft;
+    Fill mFill = Fill::AtTop;
 };
