@@ -10,17 +10,20 @@ void writeCameraButton(SkinWriter& writer, const SkinContext& skin, const QStrin
 {
     const SkinPalette& palette = skin.palette;
     writer.writeStatesWithoutDisabled(name, QSize(76, 35), [&](QPainter& painter, ButtonState state) {
+        // Pressed is also the chosen camera: a dark inset drawn in the accent.
         QColor fill = palette.raised;
         QColor text = palette.glyph;
+        QPen border(palette.line, 1);
         if (state == ButtonState::Rollover) {
             fill = palette.raised.lighter(135);
             text = Qt::white;
         } else if (state == ButtonState::Pressed) {
-            fill = palette.accent;
-            text = palette.window;
+            fill = QColor(0x0c, 0x0d, 0x10);
+            text = palette.accent;
+            border = QPen(palette.accent, 1.5);
         }
         const QRectF face(2, 3, 72, 29);
-        painter.setPen(QPen(palette.line, 1));
+        painter.setPen(border);
         painter.setBrush(fill);
         painter.drawRoundedRect(face, 7, 7);
         skin.icons.paint(painter, "outline/video", QRectF(10, 8.5, 18, 18), text);

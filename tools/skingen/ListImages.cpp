@@ -58,11 +58,11 @@ void writeScrollBar(SkinWriter& writer, const SkinContext& skin)
         });
     }
     writer.writeStates("slider.png", QSize(kScrollWidth, 32), [&](QPainter& painter, ButtonState state) {
-        QColor thumb = palette.muted.darker(130);
+        QColor thumb = palette.muted;
         if (state == ButtonState::Rollover) {
-            thumb = palette.muted.lighter(120);
+            thumb = palette.muted.lighter(125);
         } else if (state == ButtonState::Pressed) {
-            thumb = palette.accent;
+            thumb = palette.accentPressed();
         } else if (state == ButtonState::Disabled) {
             thumb = palette.raised;
         }
