@@ -23,15 +23,25 @@ struct Options {
     bool timing = false;
 };
 
-Options parseOptions(const QApplication& app)
+void setIdentity()
 {
+    QCoreApplication::setApplicationName("korivmanager");
+    QCoreApplication::setOrganizationName("Koriv");
+    QCoreApplication::setApplicationVersion(KORIV_VERSION);
+}
+
+// Read before the window system is reached, so --help and --version work without a display.
+Options parseOptions(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    setIdentity();
     QCommandLineParser parser;
-    parser.setApplicationDescription("Koriv Manager: dash-camera recordings, their maps and sensor curves.");
+    parser.setApplicationDescription("Koriv Manager: dash-camera recordings with their route and G-sensor curves.");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption folder("folder", "Open FOLDER as if chosen with the browse button.", "FOLDER");
     const QCommandLineOption screenshot("screenshot", "Save the window as a PNG FILE once the library is built, then quit.", "FILE");
-    const QCommandLineOption timing("timing", "Print the time from process start to the first painted window.");
+    const QCommandLineOption timing("timing", "Print the times from process start to the first painted window and to the library shown.");
     parser.addOptions({folder, screenshot, timing});
     parser.process(app);
     Options options;
@@ -55,15 +65,13 @@ void saveScreenshotAndQuit(AppDelegate& delegate, const QString& file)
 
 int main(int argc, char** argv)
 {
+    const Options options = parseOptions(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("korivmanager");
+    setIdentity();
     QApplication::setApplicationDisplayName("Koriv Manager");
-    QApplication::setOrganizationName("Koriv");
-    QApplication::setApplicationVersion(KORIV_VERSION);
     QApplication::setDesktopFileName("korivmanager");
     QApplication::setWindowIcon(QIcon(":/desktop/korivmanager.png"));
     pmApplyAppTheme(app);
-    const Options options = parseOptions(app);
 
     // A screenshot run is a one-off that must not meet the user's running program.
     InstanceChannel channel("korivmanager-" + qEnvironmentVariable("USER", "user"));
