@@ -6,6 +6,7 @@
 #include "PanelHost.h"
 #include "Preferences.h"
 #include "ToolbarView.h"
+#include "util/Log.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -91,8 +92,9 @@ TEST(MainWindowLayout, FullScreenModesFillTheWindow)
 
 TEST(MainWindowLayout, LayoutBeforeAnySizeUsesTheFallbackAndLogsIt)
 {
-    QTemporaryDir folder;
-    auto app = launchApplication(folder.path());
+    pmClearLog();
+    auto app = std::make_unique<AppDelegate>();
+    app->awakeFromNib(); // the window is made but not shown, so no size is known
     ASSERT_EQ(app->storedWindowSize(), QSizeF(0, 0));
     app->relayoutContents();
     EXPECT_EQ(app->storedWindowSize(), QSizeF(977, 664));

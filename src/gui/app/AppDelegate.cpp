@@ -186,7 +186,8 @@ void AppDelegate::initialData()
     m_bSwitchVideo = false;
     m_bSyncStateFromVideo1 = false;
     m_bSyncStateFromVideo2 = false;
-    mWindowSize = QSizeF(0, 0);
+    // The stored window size starts at 0 by 0 with the controller; the window is shown and
+    // sized before launching finishes here, so a size stored by then is kept.
     mPlaylist.clearPlayList();
     mVideoLib.clearVideoLibrary();
 

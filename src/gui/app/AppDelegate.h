@@ -119,7 +119,7 @@ private:
     std::function<bool()> mConnectivityCheck;
     bool mLaunched = false;
     bool bFirstTimeActive = true;
-    QSizeF mWindowSize; // the stored window size, title bar included
+    QSizeF mWindowSize{0, 0}; // the stored window size, title bar included
     double mCalendarHeight = 0; // lower by the folded month grid in list mode
 
     VideoLibrary mVideoLib;
