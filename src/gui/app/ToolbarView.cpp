@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -145,28 +146,32 @@ void ToolbarView::onButtonPressed(Button which)
     }
 }
 
+namespace {
+
+// A submenu of numbered choices, the current one checked; item i has tag i.
+void addChoiceMenu(QMenu* menu, const char* titleKey, int count, const char* itemKeyFormat, int current,
+                   const std::function<void(int)>& choose)
+{
+    QMenu* choices = menu->addMenu(pmLoadString(titleKey));
+    for (int i = 0; i < count; ++i) {
+        QAction* item = choices->addAction(pmLoadString(QString::asprintf(itemKeyFormat, i + 1)));
+        item->setData(i);
+        item->setCheckable(true);
+        item->setChecked(i == current);
+        QObject::connect(item, &QAction::triggered, menu, [choose, i] { choose(i); });
+    }
+}
+
+} // namespace
+
 QMenu* ToolbarView::buildSettingsMenu()
 {
     AppDelegate* delegate = pmGetAppDelegate();
     auto* menu = new QMenu(this);
-    QMenu* languages = menu->addMenu(pmLoadString("IDS_CHANGE_LANGUAGE"));
-    const int languageId = getLanguageId();
-    for (int i = 0; i < kLanguageCount; ++i) {
-        QAction* item = languages->addAction(pmLoadString(QString::asprintf("IDS_LANG_%02d", i + 1)));
-        item->setData(i);
-        item->setCheckable(true);
-        item->setChecked(i == languageId);
-        connect(item, &QAction::triggered, delegate, [delegate, i] { delegate->languageMenuItemClicked(i); });
-    }
-    QMenu* skins = menu->addMenu(pmLoadString("IDS_CHANGE_SKIN"));
-    const int skinId = getSkinId();
-    for (int i = 0; i < kSkinCount; ++i) {
-        QAction* item = skins->addAction(pmLoadString(QString::asprintf("IDS_SKIN_STYLE_%02d", i + 1)));
-        item->setData(i);
-        item->setCheckable(true);
-        item->setChecked(i == skinId);
-        connect(item, &QAction::triggered, delegate, [delegate, i] { delegate->skinMenuItemClicked(i); });
-    }
+    addChoiceMenu(menu, "IDS_CHANGE_LANGUAGE", kLanguageCount, "IDS_LANG_%02d", getLanguageId(),
+                  [delegate](int tag) { delegate->languageMenuItemClicked(tag); });
+    addChoiceMenu(menu, "IDS_CHANGE_SKIN", kSkinCount, "IDS_SKIN_STYLE_%02d", getSkinId(),
+                  [delegate](int tag) { delegate->skinMenuItemClicked(tag); });
     QAction* about = menu->addAction(pmLoadString("IDS_ABOUT"));
     connect(about, &QAction::triggered, delegate, [delegate] { delegate->aboutMenuItemClicked(); });
     return menu;
