@@ -16,7 +16,8 @@ void writeBackground(SkinWriter& writer, const SkinPalette& palette)
 {
     writer.write("calendar_background.png", QSize(kWidth, kHeight), [&](QPainter& painter) {
         paintBar(painter, QRectF(0, 0, kWidth, 30), palette.raised, palette.panel);
-        painter.fillRect(QRectF(0, 30, kWidth, kGridTop - 30), palette.window);
+        // The weekday titles are white, Sunday and Saturday dark red: a mid grey carries both.
+        painter.fillRect(QRectF(0, 30, kWidth, kGridTop - 30), palette.muted);
         painter.fillRect(QRectF(0, kGridTop - 1, kWidth, kHeight - kGridTop + 1), palette.paper);
         painter.setPen(QPen(QColor(0, 0, 0, 22), 1));
         for (int row = 1; row < 6; ++row) {

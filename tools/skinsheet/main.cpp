@@ -10,6 +10,7 @@
 #include "PreferenceKeys.h"
 #include "Preferences.h"
 #include "SkinImages.h"
+#include "WindowPreview.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -55,7 +56,9 @@ bool writeSkinSheet(int skinId, const QStringList& names, const QString& folder)
         const QImage image = pmGetSkinImage(name);
         sheet.add(image, QString("%1 %2x%3").arg(name).arg(image.width()).arg(image.height()));
     }
-    return sheet.render().save(QDir(folder).filePath(QString("skin_%1.png").arg(skinId + 1, 2, 10, QChar('0'))));
+    const QImage preview = renderWindowPreview(skinId);
+    return preview.save(QDir(folder).filePath(QString("preview_%1.png").arg(skinId + 1, 2, 10, QChar('0')))) &&
+           sheet.render().save(QDir(folder).filePath(QString("skin_%1.png").arg(skinId + 1, 2, 10, QChar('0'))));
 }
 
 // A row per language: its menu name and texts of every length, in Helvetica as the views use.
