@@ -24,6 +24,8 @@ public:
     // The sample to show at a second of video: the strongest of that second's samples.
     const GpsData* GetGpsDataBySecond(int second) const;
     void ClearAllData();
+    // Gives back the room grown while appending, once a track is complete.
+    void shrinkToFit() { mGpslist.shrink_to_fit(); }
     // Pads a G-sensor track with blank samples up to seconds x frequency.
     void SyncVideoDuration(int seconds);
 

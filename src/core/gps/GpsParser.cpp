@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,17 +84,22 @@ bool GpsParser::ParseFile(const std::string& path, GpsList& list)
         ::close(fd);
         return false;
     }
-    std::string block(std::min<size_t>(static_cast<size_t>(size), kReadBlock), '\0');
-    for (long offset = 0; offset < size;) {
-        const size_t want = static_cast<size_t>(std::min<long>(size - offset, static_cast<long>(block.size())));
-        const ssize_t got = ::pread(fd, block.data(), want, offset);
+    // Read, not mapped: a card pulled out while mapped would kill the process with SIGBUS.
+    readBlocks(fd, static_cast<size_t>(std::min<long>(size, st.st_size)));
+    ::close(fd);
+    return true;
+}
+
+void GpsParser::readBlocks(int fd, size_t length)
+{
+    std::string block(std::min(length, kReadBlock), '\0');
+    for (size_t offset = 0; offset < length;) {
+        const ssize_t got = ::pread(fd, block.data(), std::min(length - offset, block.size()), static_cast<off_t>(offset));
         if (got <= 0)
             break;
         feed(block.data(), static_cast<size_t>(got));
-        offset += got;
+        offset += static_cast<size_t>(got);
     }
-    ::close(fd);
-    return true;
 }
 
 bool GpsParser::ParseBytes(std::string_view bytes, GpsList& list)
@@ -116,8 +122,37 @@ long GpsParser::GetNmeaFileSize(std::string_view head, long fileSize)
 
 void GpsParser::feed(const char* bytes, size_t count)
 {
-    for (size_t i = 0; i < count; ++i)
-        ProcessChar(static_cast<unsigned char>(bytes[i]));
+    const char* p = bytes;
+    const char* const end = bytes + count;
+    while (p < end) {
+        const auto* lineEnd = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (lineEnd && feedWholeLine(p, lineEnd)) {
+            p = lineEnd + 1;
+            continue;
+        }
+        // A line split across reads, or one the quick path leaves: byte by byte.
+        for (const char* stop = lineEnd ? lineEnd + 1 : end; p < stop; ++p)
+            ProcessChar(static_cast<unsigned char>(*p));
+    }
+}
+
+// The common case, done without copying: a whole line in the buffer whose sentence starts at
+// its last "$" and holds no carriage return but at its end. Byte by byte it would give the
+// same sentence. False when the line needs the byte-by-byte path.
+bool GpsParser::feedWholeLine(const char* begin, const char* lineEnd)
+{
+    const auto* dollar = static_cast<const char*>(memrchr(begin, '$', static_cast<size_t>(lineEnd - begin)));
+    if (!dollar)
+        return !m_bStartOfLine; // bytes outside a sentence are ignored
+    const char* sentenceEnd = lineEnd;
+    while (sentenceEnd > dollar && sentenceEnd[-1] == '\r')
+        --sentenceEnd;
+    if (std::memchr(dollar, '\r', static_cast<size_t>(sentenceEnd - dollar)))
+        return false;
+    const size_t length = std::min<size_t>(static_cast<size_t>(sentenceEnd - dollar), kMaxSentenceLength);
+    m_bStartOfLine = false;
+    ParseSentence(std::string_view(dollar, length));
+    return true;
 }
 
 void GpsParser::ProcessChar(unsigned char c)
@@ -141,18 +176,28 @@ void GpsParser::ProcessChar(unsigned char c)
 
 bool GpsParser::ParseGpsWords(std::string_view sentence)
 {
-    std::fill(m_Words.begin(), m_Words.end(), std::string_view());
+    const int previous = m_nWordCount;
     m_nWordCount = 0;
-    size_t begin = 0;
-    for (size_t i = 0; i <= sentence.size(); ++i) {
-        if (i < sentence.size() && sentence[i] != ',' && sentence[i] != '\0')
-            continue;
-        if (i - begin > kMaxWordLength || m_nWordCount == kMaxWords)
-            return false;
-        m_Words[static_cast<size_t>(m_nWordCount++)] = sentence.substr(begin, i - begin);
-        begin = i + 1;
+    const char* p = sentence.data();
+    const char* const end = p + sentence.size();
+    bool split = true;
+    for (;;) {
+        const char* cut = p;
+        while (cut != end && *cut != ',' && *cut != '\0')
+            ++cut;
+        if (static_cast<size_t>(cut - p) > kMaxWordLength || m_nWordCount == kMaxWords) {
+            split = false;
+            break;
+        }
+        m_Words[static_cast<size_t>(m_nWordCount++)] = std::string_view(p, static_cast<size_t>(cut - p));
+        if (cut == end)
+            break;
+        p = cut + 1;
     }
-    return true;
+    // Fields past the end of a short sentence read as empty, not as the previous sentence's.
+    for (int i = m_nWordCount; i < previous; ++i)
+        m_Words[static_cast<size_t>(i)] = std::string_view();
+    return split;
 }
 
 bool GpsParser::ParseSentence(std::string_view sentence)

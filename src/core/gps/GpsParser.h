@@ -41,6 +41,8 @@ public:
 private:
     void start(GpsList& list);
     void feed(const char* bytes, size_t count);
+    void readBlocks(int fd, size_t length);
+    bool feedWholeLine(const char* begin, const char* lineEnd);
     void ParseGPRMC();
     void ParseGPGGA();
     void ParseGSENSOR();

@@ -76,6 +76,7 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
                      frequency);
         if (list.IsGSensorReady())
             list.SyncVideoDuration(track.durationSeconds);
+        list.shrinkToFit();
         track.eventIndex = pmEventIndex(list, track.videoType);
         if (track.eventIndex >= 0)
             track.eventSecond = track.eventIndex / frequency;
