@@ -6,6 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QSet>
@@ -171,6 +173,26 @@ TEST_F(LocalizedTextTest, ControlTitlesFitTheirControlsInEveryLanguage)
                 << qPrintable(pmLanguageTableName(id)) << " " << key << " \"" << qPrintable(text) << "\"";
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// Without a font for a script its texts show as empty boxes; the setup installs them.
+TEST(FontSetupTest, EveryScriptOfTheTablesHasAFontAndHelveticaHasItsMetrics)
+{
+    const QList<QFontDatabase::WritingSystem> installed = QFontDatabase::writingSystems();
+    for (QFontDatabase::WritingSystem script :
+         {QFontDatabase::Latin, QFontDatabase::Cyrillic, QFontDatabase::Arabic, QFontDatabase::Thai,
+          QFontDatabase::SimplifiedChinese, QFontDatabase::TraditionalChinese, QFontDatabase::Japanese,
+          QFontDatabase::Korean}) {
+        EXPECT_TRUE(installed.contains(script)) << QFontDatabase::writingSystemName(script).toStdString();
+    }
+    // Qt names the family with its foundry when several share a name: "Nimbus Sans [urw]".
+    const QString helvetica = QFontInfo(QFont("Helvetica")).family().section(" [", 0, 0);
+    EXPECT_TRUE(QStringList({"Helvetica", "Nimbus Sans", "Liberation Sans", "Arial", "TeX Gyre Heros"}).contains(helvetica))
+        << helvetica.toStdString();
 }
 
 } // namespace
