@@ -5,11 +5,11 @@
 
 namespace {
 
-std::string clockText(int secondOfDay)
+std::string clockText(const NmeaFix& fix)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d%02d%02d.000", secondOfDay / 3600 % 24, secondOfDay / 60 % 60,
-                  secondOfDay % 60);
+    const int s = fix.secondOfDay;
+    char text[24];
+    std::snprintf(text, sizeof text, "%02d%02d%02d.%03d", s / 3600 % 24, s / 60 % 60, s % 60, fix.millisecond % 1000);
     return text;
 }
 
@@ -48,7 +48,7 @@ NmeaWriter& NmeaWriter::rmc(const NmeaFix& fix)
     char tail[64];
     std::snprintf(tail, sizeof tail, ",%.1f,%.1f,%s,,,%c", fix.speedKnots, fix.course, fix.date,
                   fix.valid ? 'A' : 'N');
-    std::string body = "GPRMC," + clockText(fix.secondOfDay) + (fix.valid ? ",A," : ",V,");
+    std::string body = "GPRMC," + clockText(fix) + (fix.valid ? ",A," : ",V,");
     body += fix.valid ? coordinateText(fix.latitude, 2, 'N', 'S') + "," + coordinateText(fix.longitude, 3, 'E', 'W')
                       : std::string(",,,");
     return line(withChecksum(body + tail));
@@ -58,7 +58,7 @@ NmeaWriter& NmeaWriter::gga(const NmeaFix& fix)
 {
     char tail[64];
     std::snprintf(tail, sizeof tail, ",%d,08,1.0,%.1f,M,15.0,M,,", fix.valid ? 1 : 0, fix.altitude);
-    return line(withChecksum("GPGGA," + clockText(fix.secondOfDay) + "," +
+    return line(withChecksum("GPGGA," + clockText(fix) + "," +
                              coordinateText(fix.latitude, 2, 'N', 'S') + "," +
                              coordinateText(fix.longitude, 3, 'E', 'W') + tail));
 }

@@ -7,6 +7,7 @@
 
 struct NmeaFix {
     int secondOfDay = 0; // UTC time of the fix
+    int millisecond = 0;
     double latitude = 0;
     double longitude = 0;
     double speedKnots = 0;

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -159,16 +161,42 @@ TEST(GpsParserTest, Files)
 
 TEST(GpsParserTest, JunkNeverCrashes)
 {
+    // Pieces of real sentences in random order: damaged logs look like this.
+    const char* pieces[] = {"$GPRMC", "$GNRMC", "$GPGGA", "$GSENSOR", "$GSENSORD", ",", ",", ",", "A", "V", "N",
+                            "S", "E", "W", "2503.6319", "12138.7374", "10.5", "-3", "7f", "1e9", "\r", "\n",
+                            "\n", "(long field)", "*4A", "$", "(zero)", "\xff"};
+    std::vector<std::string> pool(std::begin(pieces), std::end(pieces));
+    pool[23] = std::string(25, '9');
+    pool[26] = std::string(1, '\0');
     std::string junk;
     unsigned seed = 12345;
-    for (int i = 0; i < 200000; ++i) {
+    for (int i = 0; i < 100000; ++i) {
         seed = seed * 1103515245 + 12345;
-        const char pool[] = "$,\r\n*AVNSEWGPRMCSEOD0123456789abcdef.-+ \0\xff";
-        junk += pool[(seed >> 16) % (sizeof pool - 1)];
+        junk += pool[(seed >> 16) % pool.size()];
     }
+    junk += std::string(kRmcFix) + "$GSENSOR,1\r,2,3\n$GPRMC,1,A,2503.6319,N,12138.7374,E,1,2,3\r\r\n";
     GpsList list = parse(junk);
+    EXPECT_GT(list.GetDataCount(), 100);
     for (const GpsData& sample : list.gpslist()) {
         EXPECT_TRUE(std::isfinite(sample.fSpeed()));
         EXPECT_TRUE(std::isfinite(sample.fLatitude()));
     }
+
+    // Whole lines are taken at once; byte by byte must give the very same track.
+    GpsList byBytes;
+    GpsParser parser;
+    parser.ParseBytes("", byBytes);
+    for (char c : junk)
+        parser.ProcessChar(static_cast<unsigned char>(c));
+    ASSERT_EQ(byBytes.GetDataCount(), list.GetDataCount());
+    for (int i = 0; i < list.GetDataCount(); ++i) {
+        const GpsData& a = list.gpslist()[static_cast<size_t>(i)];
+        const GpsData& b = byBytes.gpslist()[static_cast<size_t>(i)];
+        ASSERT_TRUE(a.fLatitude() == b.fLatitude() && a.fLongitude() == b.fLongitude() && a.fSpeed() == b.fSpeed() &&
+                    a.fDirection() == b.fDirection() && a.dAltitude() == b.dAltitude() &&
+                    a.GetSensorX() == b.GetSensorX() && a.GetGValueZ() == b.GetGValueZ())
+            << "sample " << i;
+    }
+    EXPECT_EQ(byBytes.GetMaxGValue(), list.GetMaxGValue());
+    EXPECT_EQ(byBytes.GetMinGIndex(), list.GetMinGIndex());
 }
