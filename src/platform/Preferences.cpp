@@ -134,7 +134,19 @@ int pmGetCurrentSkin()
 
 int pmGetSystemLanguageId()
 {
-    return pmSystemLanguageIdFor(QLocale::system().uiLanguages().value(0));
+    return pmSystemLanguageIdFor(pmPreferredLanguageTag(QLocale::system().uiLanguages().value(0)));
+}
+
+QString pmPreferredLanguageTag(const QString& systemTag)
+{
+    // Without this a Chinese desktop ("zh-TW", "zh-CN") would fall through to English.
+    const QLocale locale(systemTag);
+    if (locale.language() != QLocale::Chinese || systemTag.contains(QLatin1String("-Han"))) {
+        return systemTag;
+    }
+    return QStringList{QStringLiteral("zh"), QLocale::scriptToCode(locale.script()),
+                       QLocale::territoryToCode(locale.territory())}
+        .join('-');
 }
 
 int pmSystemLanguageIdFor(const QString& preferredLanguage)

@@ -25,6 +25,9 @@ int pmGetCurrentSkin();
 
 // The language id of the system's first preferred language.
 int pmGetSystemLanguageId();
+// A preferred-language tag as Qt reports it, in the form the prefix table expects: Chinese
+// tags gain their script ("zh-TW" becomes "zh-Hant-TW"), as the system lists them elsewhere.
+QString pmPreferredLanguageTag(const QString& systemTag);
 // The language id of one preferred-language tag ("de-DE", "zh-Hant-TW", ...): the first of the
 // table's prefixes that the tag starts with, case-sensitively; 0 when none does.
 int pmSystemLanguageIdFor(const QString& preferredLanguage);

@@ -83,6 +83,17 @@ TEST(SystemLanguageTest, FirstMatchingPrefixInTableOrderCaseSensitive)
     }
 }
 
+TEST(SystemLanguageTest, ChineseTagsFromQtGainTheirScript)
+{
+    EXPECT_EQ(pmPreferredLanguageTag("zh-TW"), "zh-Hant-TW");
+    EXPECT_EQ(pmPreferredLanguageTag("zh-CN"), "zh-Hans-CN");
+    EXPECT_EQ(pmSystemLanguageIdFor(pmPreferredLanguageTag("zh-TW")), 1);
+    EXPECT_EQ(pmSystemLanguageIdFor(pmPreferredLanguageTag("zh-SG")), 2);
+    for (const char* unchanged : {"zh-Hant-TW", "de-DE", "pt-BR", "ar-SA", "C", ""}) {
+        EXPECT_EQ(pmPreferredLanguageTag(unchanged), unchanged);
+    }
+}
+
 TEST_F(PreferencesTest, CurrentFolderFallsBackToMoviesAndKeepsAVanishedCard)
 {
     EXPECT_EQ(pmGetCurrentFolder(), store.moviesFolder());
