@@ -65,10 +65,12 @@ int main(int argc, char** argv)
     for (int skinId = 0; skinId < 4; ++skinId) {
         ok = writeSkin(skinId, args, icons, files) && ok;
     }
-    for (const QString& name : icons.missing()) {
+    QStringList missing = icons.missing();
+    missing.removeDuplicates();
+    for (const QString& name : missing) {
         std::fprintf(stderr, "koriv-skingen: no icon %s in %s\n", qPrintable(name), qPrintable(args.value("icons")));
     }
-    ok = ok && icons.missing().isEmpty();
+    ok = ok && missing.isEmpty();
     ok = ok && writeResourceList(args.value("qrc"), files);
     return ok ? 0 : 1;
 }
