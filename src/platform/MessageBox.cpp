@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 int pmMessageBox(const QString& message, const QString& title)
 {
@@ -12,6 +13,8 @@ int pmMessageBox(const QString& message, const QString& title)
     box.setWindowTitle(pmLoadString("IDR_MAINFRAME"));
     box.setText(title.isEmpty() ? pmLoadString("IDR_MAINFRAME") : title);
     box.setInformativeText(message);
-    box.addButton(pmLoadString("IDS_OK"), QMessageBox::AcceptRole);
-    return box.exec() != 0 ? 1 : 2;
+    QPushButton* ok = box.addButton(pmLoadString("IDS_OK"), QMessageBox::AcceptRole);
+    box.setEscapeButton(ok);
+    box.exec(); // with a custom button the result code says nothing; the clicked button does
+    return box.clickedButton() == ok ? 1 : 2;
 }
