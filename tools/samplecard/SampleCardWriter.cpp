@@ -7,7 +7,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -20,11 +22,11 @@ bool writeFile(const std::string& path, const std::string& bytes)
     return static_cast<bool>(out);
 }
 
+// Exactly on the second, so that a front and a rear recording of one moment share their time.
 void setTime(const std::string& path, std::time_t when)
 {
-    std::error_code ec;
-    const auto system = std::chrono::system_clock::from_time_t(when);
-    fs::last_write_time(path, fs::file_time_type::clock::now() + (system - std::chrono::system_clock::now()), ec);
+    const timespec times[2] = {{when, 0}, {when, 0}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 
 // Relative paths of the logs a clip keeps, one per camera or one shared.
