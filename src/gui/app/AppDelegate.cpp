@@ -111,28 +111,23 @@ void AppDelegate::createPanels()
 
     // The calendar starts with its month grid shown, as big as its background.
     mCalendarHeight = sizeOr(mCalendarView->backgroundSize(), 291, 241).height();
-    const PanelMetrics metrics = panelMetrics();
-    mCalendarView->resize(int(metrics.calendarWidth), int(metrics.calendarHeight));
-    mGsensorView->resize(int(metrics.gsensorWidth), int(metrics.gsensorHeight));
-    const int toolbarHeight = int(metrics.toolbarHeight);
-    mToolbarView = new ToolbarView(QRect(0, 0, content->width(), toolbarHeight), content);
-    // The video area and the calendar reach 2 points under the tool bar; the bar stays on top.
-    mToolbarView->raise();
-    const QSize content0 = mWindow->size();
-    relayout(content0.width(), content0.height());
+    // The bar is as high as its background; its buttons are laid out for that height.
+    const QSize toolbar = pmGetSkinImage("toolbar_background.png").size();
+    mToolbarView = new ToolbarView(QRect(0, 0, content->width(), toolbar.isEmpty() ? 30 : toolbar.height()), content);
+    // A first placement; the window's first sizing lays it out again.
+    relayout(mWindow->width(), mWindow->height());
 }
 
 PanelMetrics AppDelegate::panelMetrics() const
 {
     PanelMetrics m;
-    const QSize toolbar = pmGetSkinImage("toolbar_background.png").size();
-    m.toolbarHeight = toolbar.isEmpty() ? 30 : toolbar.height();
+    m.toolbarHeight = mToolbarView->height();
     const QSize playbar = mPlaybarView ? mPlaybarView->backgroundSize() : QSize();
     m.playbarHeight = playbar.isEmpty() ? 44 : playbar.height();
     const QSize calendar = sizeOr(mCalendarView ? mCalendarView->backgroundSize() : QSize(), 291, 241);
     m.calendarWidth = calendar.width();
     m.calendarHeight = mCalendarHeight;
-    const QSize gsensor = sizeOr(mGsensorView ? mGsensorView->backgroundSize() : QSize(), 300, 212);
+    const QSize gsensor = sizeOr(mGsensorView ? mGsensorView->backgroundSize() : QSize(), 340, 212);
     m.gsensorWidth = gsensor.width();
     m.gsensorHeight = gsensor.height();
     return m;

@@ -9,8 +9,6 @@
 // Fixed sizes of the window, in points.
 inline constexpr double kTitleBarHeight = 22;
 inline constexpr double kBottomBandHeight = 212;
-inline constexpr double kSmallVideoWidth = 291;
-inline constexpr double kSmallVideoHeight = 184;
 inline constexpr double kFileListWidth = 291;
 inline constexpr int kMinWindowWidth = 980;
 inline constexpr int kMinWindowHeight = 660;
@@ -22,12 +20,12 @@ enum ScreenMode { kScreenNormal = 0, kScreenVideoFull = 1, kScreenMapFull = 2 };
 
 // The sizes the panels keep, and the panels' current frames where a rule keeps a value.
 struct PanelMetrics {
-    double toolbarHeight = 45;  // T
+    double toolbarHeight = 30;  // T
     double playbarHeight = 44;  // P
     double fileListWidth = kFileListWidth; // F
     double calendarWidth = 291;
-    double calendarHeight = 247; // K, changes when the month grid folds
-    double gsensorWidth = 300;  // G
+    double calendarHeight = 241; // K, changes when the month grid folds
+    double gsensorWidth = 340;  // G
     double gsensorHeight = kBottomBandHeight;
 };
 

@@ -24,8 +24,6 @@ public:
     void updateImage();
     virtual void updateActiveImage();
     void updateRollOverImage();
-    void setPressedImage(const QImage& image) { mAlternateImage = image; }
-    const QImage& pressedImage() const { return mAlternateImage; }
 
 protected:
     // The images of the state the button is in.
@@ -45,5 +43,4 @@ protected:
 
 private:
     QImage mShownImage;
-    QImage mAlternateImage;
 };
