@@ -121,3 +121,17 @@ TEST(MainWindowLayout, FirstActivationLaysTheWindowOutForItsContent)
     EXPECT_EQ(app->mapView()->geometry().bottom() + 1, content->height());
     EXPECT_GE(logIndexOf(logMessages(), "AppDelegate::applicationDidBecomeActive, bFirstTimeActive = 1, isDualCameraMode = 0"), 0);
 }
+
+TEST(MainWindowLayout, LiveResizeLaysOutAtOnceAndTheContentsHalfASecondLater)
+{
+    QTemporaryDir folder;
+    auto app = launchApplication(folder.path());
+    pmClearLog();
+    app->windowWillResize(1200, 800);
+    EXPECT_EQ(app->storedWindowSize(), QSizeF(1200, 800));
+    EXPECT_EQ(app->fileListView()->x(), 1200 - 291);
+    const QString contentsLaidOut = "AppDelegate::relayoutContents () 1200.000000x800.000000 OK!";
+    EXPECT_LT(logIndexOf(logMessages(), contentsLaidOut), 0);
+    runEventLoopFor(700);
+    EXPECT_GE(logIndexOf(logMessages(), contentsLaidOut), 0);
+}

@@ -153,8 +153,10 @@ void addChoiceMenu(QMenu* menu, const char* titleKey, int count, const char* ite
                    const std::function<void(int)>& choose)
 {
     QMenu* choices = menu->addMenu(pmLoadString(titleKey));
+    auto* group = new QActionGroup(choices); // one choice at a time, shown as radio items
     for (int i = 0; i < count; ++i) {
         QAction* item = choices->addAction(pmLoadString(QString::asprintf(itemKeyFormat, i + 1)));
+        group->addAction(item);
         item->setData(i);
         item->setCheckable(true);
         item->setChecked(i == current);
