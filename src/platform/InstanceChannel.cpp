@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kConnectTimeoutMs = 500;
-const char kReopenRequest[] = "reopen\n";
+// The request is the folder to open as UTF-8, possibly empty; the connection's end ends it.
 
 } // namespace
 
@@ -17,13 +17,13 @@ InstanceChannel::InstanceChannel(const QString& name, QObject* parent)
 {
 }
 
-bool InstanceChannel::askRunningInstanceToReopen()
+bool InstanceChannel::askRunningInstanceToReopen(const QString& folder)
 {
     QLocalSocket socket;
     socket.connectToServer(mName);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kReopenRequest);
+    socket.write(folder.toUtf8());
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -41,8 +41,10 @@ bool InstanceChannel::listen()
     }
     connect(mServer, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = mServer->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            emit reopenRequested();
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+                emit reopenRequested(QString::fromUtf8(socket->readAll()));
+                socket->deleteLater();
+            });
         }
     });
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // One running program per user: a second launch asks the first to bring its window back
-// (the desktop's way of reopening an application whose window was closed) and ends.
+// (the desktop's way of reopening an application whose window was closed), hands it the
+// folder it was given, and ends.
 
 #include <QObject>
 
@@ -11,13 +12,14 @@ class InstanceChannel : public QObject {
 public:
     explicit InstanceChannel(const QString& name, QObject* parent = nullptr);
 
-    // True when another instance answered and was asked to reopen its window.
-    bool askRunningInstanceToReopen();
+    // True when another instance answered and was asked to reopen its window and, when
+    // folder is not empty, to open that folder.
+    bool askRunningInstanceToReopen(const QString& folder);
     // Starts answering later launches; false (logged) when the channel cannot be opened.
     bool listen();
 
 signals:
-    void reopenRequested();
+    void reopenRequested(const QString& folder);
 
 private:
     QString mName;

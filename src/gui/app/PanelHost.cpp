@@ -25,7 +25,8 @@ void PanelHost::loadSkinBitmap()
     if (mBackgroundName.isEmpty())
         return;
     mBackground = pmGetSkinImage(mBackgroundName);
-    if (pmIsRightToLeft())
+    mMirrored = pmIsRightToLeft();
+    if (mMirrored)
         mBackground = pmMirrorImage(mBackground);
     update();
 }
@@ -39,7 +40,7 @@ void PanelHost::paintEvent(QPaintEvent*)
     const int h = mBackground.height();
     switch (mFill) {
     case Fill::AtTop:
-        painter.drawImage(pmIsRightToLeft() ? width() - w : 0, 0, mBackground);
+        painter.drawImage(mMirrored ? width() - w : 0, 0, mBackground);
         break;
     case Fill::Tiled:
         for (int i = 0; i < width() / w + 1; ++i)

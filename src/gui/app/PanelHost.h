@@ -29,4 +29,5 @@ private:
     QString mBackgroundName;
     QImage mBackground;
     Fill mFill = Fill::AtTop;
+    bool mMirrored = false; // loaded for a right-to-left layout
 };

@@ -76,7 +76,7 @@ int main(int argc, char** argv)
     // A screenshot run is a one-off that must not meet the user's running program.
     InstanceChannel channel("korivmanager-" + qEnvironmentVariable("USER", "user"));
     if (options.screenshot.isEmpty()) {
-        if (channel.askRunningInstanceToReopen())
+        if (channel.askRunningInstanceToReopen(options.folder))
             return 0;
         channel.listen();
         QApplication::setQuitOnLastWindowClosed(false);
@@ -85,8 +85,11 @@ int main(int argc, char** argv)
     pmSetLogFolder(pmGetDocumentsFolder().toStdString());
     AppDelegate delegate;
     delegate.setLaunchFolder(options.folder);
-    QObject::connect(&channel, &InstanceChannel::reopenRequested, &delegate,
-                     [&delegate] { delegate.applicationShouldHandleReopen(); });
+    QObject::connect(&channel, &InstanceChannel::reopenRequested, &delegate, [&delegate](const QString& folder) {
+        delegate.applicationShouldHandleReopen();
+        if (!folder.isEmpty() && delegate.isLaunched())
+            delegate.openFolder(folder);
+    });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         if (delegate.isLaunched())
             delegate.applicationWillTerminate();
