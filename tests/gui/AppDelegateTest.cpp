@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "SkinFolder.h"
 
+#include "LocalizedText.h"
 #include "MainWindow.h"
 #include "PanelHost.h"
 #include "Preferences.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -182,7 +184,12 @@ TEST_F(AppDelegateTest, ArabicMirrorsTheLayoutAfterHalfASecondAndFrenchDoesNot)
     runEventLoopFor(150);
     const int width = app->mainWindow()->contentView()->width();
 
+    ToolbarView* bar = app->toolbarView();
+    const QString englishTip = bar->oBrowseBtn()->toolTip();
+    EXPECT_EQ(englishTip, pmLoadString("IDS_OPEN"));
     app->languageMenuItemClicked(7);
+    EXPECT_EQ(bar->oBrowseBtn()->toolTip(), pmLoadString("IDS_OPEN"));
+    EXPECT_NE(bar->oBrowseBtn()->toolTip(), englishTip);
     EXPECT_LT(logIndexOf(logMessages(), "AppDelegate - ready to relayout for language changed."), 0);
     EXPECT_FALSE(app->isRightToLeft());
 
@@ -194,7 +201,6 @@ TEST_F(AppDelegateTest, ArabicMirrorsTheLayoutAfterHalfASecondAndFrenchDoesNot)
     EXPECT_EQ(app->fileListView()->x(), 0);
     EXPECT_EQ(app->calendarView()->x(), 0);
     EXPECT_EQ(app->playbarView()->x(), 291);
-    ToolbarView* bar = app->toolbarView();
     EXPECT_EQ(bar->buttonRect(ToolbarView::Browse).x(), width - 45);
     EXPECT_EQ(bar->oBrowseBtn()->x(), width - 45);
     EXPECT_EQ(bar->buttonRect(ToolbarView::WindowSwitch).x(), 291 - 22); // not mirrored
@@ -243,4 +249,23 @@ TEST_F(AppDelegateTest, FoldingTheCalendarListsAllDatesAndGivesTheFileListItsHei
     EXPECT_EQ(app->playlist().count(), 1);
     EXPECT_EQ(app->calendarView()->geometry(), calendar);
     EXPECT_EQ(app->fileListView()->geometry(), fileList);
+}
+
+TEST_F(AppDelegateTest, BrowseAsksForAFolderOverTheWindowAndOpensIt)
+{
+    auto app = launchApplication(folder.path());
+    QTemporaryDir other;
+    writeRecording(other.path(), "FILE0001F.MP4");
+    app->toolbarView()->oBrowseBtn()->click();
+    auto* chooser = app->mainWindow()->findChild<QFileDialog*>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(chooser->fileMode(), QFileDialog::Directory);
+    EXPECT_EQ(QDir(chooser->directory()).absolutePath(), folder.path()); // the stored folder
+    emit chooser->fileSelected(other.path());
+    EXPECT_EQ(app->currentFolder(), other.path());
+    EXPECT_EQ(app->videoLib().size(), 1u);
+    EXPECT_EQ(pmGetCurrentFolder(), other.path());
+    EXPECT_GE(logIndexOf(logMessages(), "AppDelegate - onButtonBrowse()"), 0);
+    chooser->reject();
 }
