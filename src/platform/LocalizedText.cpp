@@ -2,13 +2,13 @@
 
 #include "PreferenceKeys.h"
 #include "Preferences.h"
+#include "util/Log.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
 #include <array>
 #include <memory>
 
-#include "util/Log.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "PreferenceKeys.h"
 #include "Preferences.h"
+#include "util/Log.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "util/Log.h"
 
 // The images live in an object file of their own; naming its initialiser keeps the linker
 // from dropping it out of the static library.
