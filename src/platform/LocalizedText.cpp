@@ -9,7 +9,6 @@
 #include <array>
 #include <memory>
 
-
 namespace {
 
 constexpr std::array<const char*, kLanguageCount> kTableNames{

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 // The images live in an object file of their own; naming its initialiser keeps the linker
 // from dropping it out of the static library.
 static void registerSkinResources()
