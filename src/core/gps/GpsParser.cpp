@@ -18,6 +18,13 @@ constexpr double kKmPerMile = 1.6;
 constexpr float kMaxDecimalG = 10.0f;
 constexpr size_t kReadBlock = 1 << 20;
 
+// The characters that end a field: a comma, and a zero character.
+constexpr auto kFieldEnd = [] {
+    std::array<bool, 256> ends{};
+    ends[','] = ends['\0'] = true;
+    return ends;
+}();
+
 // A hexadecimal G-sensor field: lower-cased, converted, its low 8 bits as a signed byte.
 int hexCount(std::string_view field)
 {
@@ -183,7 +190,7 @@ bool GpsParser::ParseGpsWords(std::string_view sentence)
     bool split = true;
     for (;;) {
         const char* cut = p;
-        while (cut != end && *cut != ',' && *cut != '\0')
+        while (cut != end && !kFieldEnd[static_cast<unsigned char>(*cut)])
             ++cut;
         if (static_cast<size_t>(cut - p) > kMaxWordLength || m_nWordCount == kMaxWords) {
             split = false;
