@@ -200,5 +200,5 @@ QString pmGetDocumentsFolder()
 
 QString pmGetMoviesFolder()
 {
-    return standardFolderOrHome(QStandardPaths::MoviesLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
 }

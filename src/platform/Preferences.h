@@ -41,6 +41,9 @@ void saveExportFolder(const QString& path);      // only an existing folder is s
 QString pmGetCaptureFolder();
 void pmSaveCaptureFolder(const QString& path);   // stored as given
 
-// The user's Documents and Movies (XDG Videos) folders; the home folder when they do not exist.
+// The user's Documents folder, or the home folder when it does not exist (the log and the
+// exports need somewhere to go).
 QString pmGetDocumentsFolder();
+// The user's Movies (XDG Videos) folder, even when it does not exist: falling back to the home
+// folder would make the first launch scan the whole home tree.
 QString pmGetMoviesFolder();

@@ -2,6 +2,7 @@
 #include "PreferenceStore.h"
 #include "Preferences.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,6 +108,10 @@ TEST_F(PreferencesTest, CurrentFolderFallsBackToMoviesAndKeepsAVanishedCard)
 
     pmSaveCurrentFolder("/no/such/folder");
     EXPECT_EQ(pmGetProfileString(kPrefCurrentFolder, ""), "/media/nobody/UNPLUGGED");
+
+    // No Videos folder yet: still that folder (an empty library), never the whole home tree.
+    QDir(store.moviesFolder()).removeRecursively();
+    EXPECT_EQ(pmGetCurrentFolder(), store.moviesFolder());
 }
 
 TEST_F(PreferencesTest, ExportFolderIsStoredOnlyWhenItExists)
