@@ -1,6 +1,7 @@
 #include "gps/GpsList.h"
 
 #include <algorithm>
+#include <functional>
 
 int GpsList::InsertData(const GpsData* sample, int index)
 {
@@ -21,7 +22,9 @@ int GpsList::InsertData(float latitude, float longitude, float speed, float dire
 
 bool GpsList::DeleteData(const GpsData* sample, bool)
 {
-    if (mGpslist.empty() || sample < mGpslist.data() || sample >= mGpslist.data() + mGpslist.size())
+    // std::less orders any two pointers, also one from outside the track.
+    const std::less<const GpsData*> before;
+    if (mGpslist.empty() || before(sample, mGpslist.data()) || !before(sample, mGpslist.data() + mGpslist.size()))
         return false;
     mGpslist.erase(mGpslist.begin() + (sample - mGpslist.data()));
     return true;
