@@ -96,14 +96,16 @@ TEST(ContainerCheck, FilesOnDiskAndTheirDuration)
 {
     TempDir dir;
     std::string mp4 = dir.write("FILE0001.MP4", makeMp4({.timeScale = 90000, .duration = 90000 * 12}));
-    std::string avi = dir.write("FILE0002.AVI", makeAvi("MJPG", 450, 66666));
+    std::string avi = dir.write("FILE0002.AVI", makeAvi("MJPG", 450, 66666, 15));
+    std::string aviNoRate = dir.write("FILE0003.AVI", makeAvi("MJPG", 450, 66666, 0));
     EXPECT_TRUE(pmIsMovCodecReady(mp4));
     EXPECT_TRUE(pmIsAviCodecReady(avi));
     EXPECT_FALSE(pmIsMovCodecReady(dir.file("missing.mp4")));
     EXPECT_FALSE(pmIsAviCodecReady(dir.write("EMPTY.AVI", "")));
 
     EXPECT_DOUBLE_EQ(pmGetMediaDuration(mp4).value_or(-1), 12.0);
-    EXPECT_NEAR(pmGetMediaDuration(avi).value_or(-1), 29.9997, 1e-4);
+    EXPECT_DOUBLE_EQ(pmGetMediaDuration(avi).value_or(-1), 30.0); // not the rounded 29.9997
+    EXPECT_NEAR(pmGetMediaDuration(aviNoRate).value_or(-1), 29.9997, 1e-4);
     EXPECT_EQ(pmGetMediaDuration(dir.write("TEXT.AVI", "not a video")), std::nullopt);
 }
 

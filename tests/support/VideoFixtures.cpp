@@ -109,7 +109,7 @@ std::string makeMp4(const Mp4Options& o)
     return o.movieAtEnd ? head + mdat + moov : head + moov + mdat;
 }
 
-std::string makeAvi(const std::string& handler, std::uint32_t frames, std::uint32_t microsPerFrame)
+std::string makeAvi(const std::string& handler, std::uint32_t frames, std::uint32_t microsPerFrame, std::uint32_t rate)
 {
     std::string avih;
     le32(avih, microsPerFrame);
@@ -117,7 +117,12 @@ std::string makeAvi(const std::string& handler, std::uint32_t frames, std::uint3
     le32(avih, frames);
     avih += std::string(56 - avih.size(), '\0');
 
-    std::string strh = "vids" + handler + std::string(48, '\0');
+    std::string strh = "vids" + handler + std::string(12, '\0');
+    le32(strh, 1); // scale
+    le32(strh, rate);
+    le32(strh, 0); // start
+    le32(strh, frames);
+    strh += std::string(56 - strh.size(), '\0');
     std::string strl = "LIST";
     le32(strl, static_cast<std::uint32_t>(4 + 8 + strh.size()));
     strl += "strlstrh";

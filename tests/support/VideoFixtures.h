@@ -21,6 +21,7 @@ struct Mp4Options {
 
 std::string makeMp4(const Mp4Options& options = {});
 
-// The smallest AVI layout that puts the first stream's handler at byte 112.
+// The smallest AVI layout that puts the first stream's handler at byte 112. The stream header
+// gives frames per second as rate/scale; rate 0 leaves only the main header's rounded timing.
 std::string makeAvi(const std::string& handler = "H264", std::uint32_t frames = 300,
-                    std::uint32_t microsPerFrame = 33333);
+                    std::uint32_t microsPerFrame = 33333, std::uint32_t rate = 30);
