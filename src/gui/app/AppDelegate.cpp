@@ -94,6 +94,9 @@ void AppDelegate::awakeFromNib()
 
 void AppDelegate::createPanels()
 {
+    // The panels load their images as they are made: read the stored skin first, as the tool
+    // bar does, or they would show the first skin until the next skin change.
+    getSkinId();
     QWidget* content = mWindow->contentView();
     mPlayerView = new PanelHost("playerView", Qt::black, content);
     mPlayerView2 = new PanelHost("playerView2", Qt::black, content);
