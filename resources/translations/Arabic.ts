@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Sat</source>
         <translation>سبت</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>التحقق من التحديثات…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Sat</source>
         <translation>So</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Soubor</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Zkontrolovat aktualizace…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Sat</source>
         <translation>za</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Zoeken naar updates…</translation>
+    </message>
 </context>
 </TS>

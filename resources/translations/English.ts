@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Sat</source>
         <translation>Sat</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Check for Updates…</translation>
+    </message>
 </context>
 </TS>

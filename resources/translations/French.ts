@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Sat</source>
         <translation>sam</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Sat</source>
         <translation>Szo</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Fájl</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Súgó</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Frissítések keresése…</translation>
+    </message>
 </context>
 </TS>

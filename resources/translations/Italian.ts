@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Sat</source>
         <translation>Sab</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Verifica aggiornamenti…</translation>
+    </message>
 </context>
 </TS>

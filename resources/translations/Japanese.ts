@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Sat</source>
         <translation>土</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Sat</source>
         <translation>토</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>종료</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>업데이트 확인…</translation>
+    </message>
 </context>
 </TS>

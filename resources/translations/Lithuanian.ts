@@ -389,5 +389,21 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Sat</source>
         <translation>Št</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Failas</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Pagalba</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Baigti</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Ieškoti naujinių…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Sat</source>
         <translation>So</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Sprawdź aktualizacje…</translation>
+    </message>
 </context>
 </TS>

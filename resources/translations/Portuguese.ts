@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Sat</source>
         <translation>Sáb</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Procurar atualizações…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Sat</source>
         <translation>Sâ</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Fișier</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Ajutor</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Ieșire</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Caută actualizări…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Sat</source>
         <translation>Сб</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Проверить обновления…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>Sat</source>
         <translation>六</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>检查更新…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Sat</source>
         <translation>So</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Súbor</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Pomocník</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Ukončiť</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Skontrolovať aktualizácie…</translation>
+    </message>
 </context>
 </TS>

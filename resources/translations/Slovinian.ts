@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Sat</source>
         <translation>Sob</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Datoteka</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Pomoč</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Izhod</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Preveri posodobitve…</translation>
+    </message>
 </context>
 </TS>

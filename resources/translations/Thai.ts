@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Sat</source>
         <translation>ส</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>ออก</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>ตรวจหาอัปเดต…</translation>
+    </message>
 </context>
 </TS>

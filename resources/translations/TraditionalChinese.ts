@@ -389,5 +389,21 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Sat</source>
         <translation>六</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>檢查更新…</translation>
+    </message>
 </context>
 </TS>

@@ -389,5 +389,21 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Sat</source>
         <translation>Cmt</translation>
     </message>
+    <message id="IDS_MENU_FILE">
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message id="IDS_MENU_HELP">
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message id="IDS_QUIT">
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message id="IDS_CHECK_FOR_UPDATES">
+        <source>Check for Updates…</source>
+        <translation>Güncellemeleri denetle…</translation>
+    </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -268,4 +269,41 @@ TEST_F(AppDelegateTest, BrowseAsksForAFolderOverTheWindowAndOpensIt)
     EXPECT_EQ(pmGetCurrentFolder(), other.path());
     EXPECT_GE(logIndexOf(logMessages(), "AppDelegate - onButtonBrowse()"), 0);
     chooser->reject();
+}
+
+TEST_F(AppDelegateTest, PanelsShowTheStoredSkinFromTheStart)
+{
+    SkinFolder skins({"playbar_background.png", "calendar_background.png"}, QSize(64, 44));
+    // Stored by an earlier run; this process has not read it yet.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Koriv", "KorivManager").setValue("SKIN_ID", 2);
+    auto app = launchApplication(folder.path());
+    ASSERT_EQ(getSkinId(), 2);
+    for (PanelHost* panel : {app->playbarView(), app->calendarView()}) {
+        const QString name = panel == app->playbarView() ? "playbar_background.png" : "calendar_background.png";
+        const QImage shown = panel->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(20, panel->height() - 20), skins.image(name).pixelColor(20, 24))
+            << name.toStdString();
+    }
+}
+
+TEST_F(AppDelegateTest, MenuBarTextsFollowTheLanguage)
+{
+    auto app = launchApplication(folder.path());
+    const auto menuTexts = [&app] {
+        QStringList texts;
+        for (QAction* menu : app->mainWindow()->menuBar()->actions()) {
+            texts << menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                if (!item->isSeparator())
+                    texts << item->text();
+            }
+        }
+        return texts;
+    };
+    const QStringList english = menuTexts();
+    app->languageMenuItemClicked(8);
+    const QStringList german = menuTexts();
+    ASSERT_EQ(german.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i)
+        EXPECT_NE(german[i], english[i]) << english[i].toStdString();
 }

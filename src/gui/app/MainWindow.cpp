@@ -26,20 +26,25 @@ MainWindow::MainWindow(AppDelegate* delegate) : mDelegate(delegate)
 void MainWindow::changeLanguage()
 {
     setWindowTitle(pmLoadString("IDR_MAINFRAME"));
+    mFileMenu->setTitle(pmLoadString("IDS_MENU_FILE"));
     mOpenAction->setText(pmLoadString("IDS_OPEN"));
+    mQuitAction->setText(pmLoadString("IDS_QUIT"));
+    mHelpMenu->setTitle(pmLoadString("IDS_MENU_HELP"));
+    mUpdateAction->setText(pmLoadString("IDS_CHECK_FOR_UPDATES"));
     mAboutAction->setText(pmLoadString("IDS_ABOUT"));
 }
 
 void MainWindow::buildMenuBar()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    mOpenAction = file->addAction(QString(), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
-    file->addSeparator();
-    file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QCoreApplication::quit);
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("Check for Updates…"), mDelegate, [this] { mDelegate->updateMenuItemClicked(); });
-    help->addSeparator();
-    mAboutAction = help->addAction(QString(), mDelegate, [this] { mDelegate->onMenuAbout(); });
+    // Texts come from changeLanguage, so that a language change reaches the menus too.
+    mFileMenu = menuBar()->addMenu(QString());
+    mOpenAction = mFileMenu->addAction(QString(), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
+    mFileMenu->addSeparator();
+    mQuitAction = mFileMenu->addAction(QString(), QKeySequence::Quit, qApp, &QCoreApplication::quit);
+    mHelpMenu = menuBar()->addMenu(QString());
+    mUpdateAction = mHelpMenu->addAction(QString(), mDelegate, [this] { mDelegate->updateMenuItemClicked(); });
+    mHelpMenu->addSeparator();
+    mAboutAction = mHelpMenu->addAction(QString(), mDelegate, [this] { mDelegate->onMenuAbout(); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

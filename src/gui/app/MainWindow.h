@@ -28,7 +28,11 @@ private:
     void buildMenuBar();
 
     AppDelegate* mDelegate;
+    QMenu* mFileMenu = nullptr;
+    QMenu* mHelpMenu = nullptr;
     QAction* mOpenAction = nullptr;
+    QAction* mQuitAction = nullptr;
+    QAction* mUpdateAction = nullptr;
     QAction* mAboutAction = nullptr;
     bool mPainted = false;
 };
