@@ -72,7 +72,8 @@ void GpsParser::start(GpsList& list)
 bool GpsParser::ParseFile(const std::string& path, GpsList& list)
 {
     start(list);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a FIFO in place of a log cannot wait forever for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = fd < 0 ? errno : EISDIR;

@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
+#include <future>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -157,6 +162,23 @@ TEST(GpsParserTest, Files)
     EXPECT_EQ(list.GetGpsData(2999)->GetSensorX(), 2999 % 50);
     ASSERT_TRUE(GpsParser().ParseFile(dir.write("again.nmea", nmea.text()), list));
     EXPECT_EQ(list.GetDataCount(), 6000) << "parsing appends";
+}
+
+TEST(GpsParserTest, AFifoNamedLikeALogDoesNotBlock)
+{
+    TempDir dir;
+    const std::string fifo = dir.file("FILE0001F.nmea");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    auto parsed = std::async(std::launch::async, [&] {
+        GpsList list;
+        return GpsParser().ParseFile(fifo, list);
+    });
+    if (parsed.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        // A writer lets the blocked open return, so the test can end.
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "opening the log waited for a writer";
+    }
+    EXPECT_FALSE(parsed.get());
 }
 
 TEST(GpsParserTest, JunkNeverCrashes)
