@@ -10,6 +10,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -100,6 +101,15 @@ int runScan(std::span<const std::string_view> args)
     ScanOptions options;
     if (int error = parse(args, options))
         return error;
+
+    // An unmounted card or a mistyped path must not look like an empty card to a script.
+    std::error_code error;
+    std::filesystem::directory_iterator(options.folder, error);
+    if (error) {
+        std::fprintf(stderr, "korivmanager-cli scan: cannot read the folder %s: %s\n", options.folder.c_str(),
+                     error.message().c_str());
+        return 1;
+    }
 
     auto start = std::chrono::steady_clock::now();
     VideoLibrary library;

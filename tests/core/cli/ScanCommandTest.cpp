@@ -56,3 +56,15 @@ TEST(ScanCommand, RejectsBadArguments)
     EXPECT_EQ(runCommand(std::string(KORIV_CLI_PATH) + " scan /tmp --categories cars").exitCode, 2);
     EXPECT_EQ(runCommand(std::string(KORIV_CLI_PATH) + " frobnicate").exitCode, 2);
 }
+
+TEST(ScanCommand, AFolderThatCannotBeReadIsAnErrorNotAnEmptyCard)
+{
+    TempDir dir;
+    const std::string file = dir.write("FILE0001.MP4", makeMp4());
+    for (const std::string& folder : {dir.file("unmounted/CARD"), file}) {
+        CommandResult r = runCommand(std::string(KORIV_CLI_PATH) + " scan '" + folder + "' --format tsv");
+        EXPECT_EQ(r.exitCode, 1) << folder;
+        EXPECT_EQ(r.out, "") << folder;
+    }
+    EXPECT_EQ(runCommand(std::string(KORIV_CLI_PATH) + " scan '" + dir.path() + "/' --format tsv").exitCode, 0);
+}
