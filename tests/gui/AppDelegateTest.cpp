@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -263,6 +264,9 @@ TEST_F(AppDelegateTest, BrowseAsksForAFolderOverTheWindowAndOpensIt)
     EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
     EXPECT_EQ(chooser->fileMode(), QFileDialog::Directory);
     EXPECT_EQ(QDir(chooser->directory()).absolutePath(), folder.path()); // the stored folder
+    EXPECT_EQ(chooser->windowTitle(), pmLoadString("IDS_OPEN"));
+    EXPECT_EQ(chooser->labelText(QFileDialog::Accept), pmLoadString("IDS_OK"));
+    EXPECT_EQ(chooser->labelText(QFileDialog::Reject), pmLoadString("IDS_CANCEL"));
     emit chooser->fileSelected(other.path());
     EXPECT_EQ(app->currentFolder(), other.path());
     EXPECT_EQ(app->videoLib().size(), 1u);
@@ -306,4 +310,19 @@ TEST_F(AppDelegateTest, MenuBarTextsFollowTheLanguage)
     ASSERT_EQ(german.size(), english.size());
     for (qsizetype i = 0; i < english.size(); ++i)
         EXPECT_NE(german[i], english[i]) << english[i].toStdString();
+}
+
+TEST_F(AppDelegateTest, SettingsMenuGoesAwayOnceDismissed)
+{
+    auto app = launchApplication(folder.path());
+    ToolbarView* bar = app->toolbarView();
+    for (int i = 0; i < 3; ++i) {
+        bar->onSettingButtonPressed();
+        auto* menu = bar->findChild<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->pos(), bar->oSettingBtn()->mapToGlobal(QPoint(0, 0)));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+    }
 }

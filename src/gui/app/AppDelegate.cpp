@@ -341,8 +341,11 @@ void AppDelegate::showCalendar(bool show)
 void AppDelegate::onButtonBrowse()
 {
     pmWriteLog("AppDelegate - onButtonBrowse()");
-    auto* dialog = new QFileDialog(mWindow, QString(), pmGetCurrentFolder());
+    auto* dialog = new QFileDialog(mWindow, pmLoadString("IDS_OPEN"), pmGetCurrentFolder());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt's own dialog would answer in English whatever the chosen language.
+    dialog->setLabelText(QFileDialog::Accept, pmLoadString("IDS_OK"));
+    dialog->setLabelText(QFileDialog::Reject, pmLoadString("IDS_CANCEL"));
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setWindowModality(Qt::WindowModal);
