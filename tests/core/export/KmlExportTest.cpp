@@ -1,3 +1,5 @@
+#include "CommaLocale.h"
+#include "export/GpxWriter.h"
 #include "export/KmlExport.h"
 #include "export/KmlSave.h"
 #include "gps/GpsList.h"
@@ -6,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -95,21 +96,43 @@ const char* kExpectedOneSample =
     "</Document>\r\n"
     "</kml>\r\n";
 
+
+GpsList oneSample()
+{
+    GpsList list;
+    list.InsertData(25.1f, 121.5f, 10, 0, -1);
+    list.GetGpsData(0)->setDAltitude(35.2);
+    return list;
+}
+
 } // namespace
 
 TEST(KmlExportTest, OneSampleByteForByte)
 {
     TempDir dir;
-    GpsList list;
-    list.InsertData(25.1f, 121.5f, 10, 0, -1);
-    list.GetGpsData(0)->setDAltitude(35.2);
-    // A comma for the decimal point in the process locale must not reach the file.
-    const bool commaLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    const GpsList list = oneSample();
     const std::string path = dir.file("FILE0001F.kml");
-    const bool written = outputKML(path, &list, localNoon());
-    std::setlocale(LC_NUMERIC, "C");
+    ASSERT_TRUE(outputKML(path, &list, localNoon()));
+    EXPECT_EQ(readFile(path), kExpectedOneSample);
+}
+
+TEST(KmlExportTest, NumbersKeepThePointUnderACommaLocale)
+{
+    TempDir dir;
+    const GpsList list = oneSample();
+    const std::string kml = dir.file("FILE0001F.kml");
+    const std::string gpx = dir.file("FILE0001F.gpx");
+    bool written = false;
+    {
+        // The application runs under the user's locale; its files must not follow it.
+        CommaLocale comma;
+        if (!comma.active())
+            GTEST_SKIP() << "no locale with a decimal comma could be set";
+        written = outputKML(kml, &list, localNoon()) && pmWriteGpx(gpx, list, "x");
+    }
     ASSERT_TRUE(written);
-    EXPECT_EQ(readFile(path), kExpectedOneSample) << (commaLocale ? "under de_DE" : "under C");
+    EXPECT_EQ(readFile(kml), kExpectedOneSample);
+    EXPECT_NE(readFile(gpx).find("<trkpt lat=\"25.100000\" lon=\"121.500000\"><ele>35.2</ele>"), std::string::npos);
 }
 
 TEST(KmlExportTest, SteppedBySecondAndEndingAtTheLastWritten)
