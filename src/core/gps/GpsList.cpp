@@ -81,15 +81,18 @@ void GpsList::SyncVideoDuration(int seconds)
 
 void GpsList::UpdatePeaks(int index, float x, float y, float z, float unit)
 {
-    const float oldMax = m_fMaxGValue / unit;
-    const float oldMin = m_fMinGValue / unit;
-    const float newMax = std::max({oldMax, x, y, z});
-    const float newMin = std::min({oldMin, x, y, z});
+    // Into G as the sample stores them, so an equal reading compares equal: dividing the
+    // stored peak back into counts does not give the count again (126 x 0.016 / 0.016).
+    x *= unit;
+    y *= unit;
+    z *= unit;
+    const float newMax = std::max({m_fMaxGValue, x, y, z});
+    const float newMin = std::min({m_fMinGValue, x, y, z});
     const bool single = GetDataCount() == 1;
-    if (newMax > oldMax || single)
+    if (newMax > m_fMaxGValue || single)
         m_nMaxGIndex = index;
-    if (newMin < oldMin || single)
+    if (newMin < m_fMinGValue || single)
         m_nMinGIndex = index;
-    m_fMaxGValue = newMax * unit;
-    m_fMinGValue = newMin * unit;
+    m_fMaxGValue = newMax;
+    m_fMinGValue = newMin;
 }

@@ -29,8 +29,8 @@ public:
     // Pads a G-sensor track with blank samples up to seconds x frequency.
     void SyncVideoDuration(int seconds);
 
-    // Keeps the peaks after the sample at index got these G values. Values are compared in
-    // units of `unit` G (the raw sentence compares counts) and stored in G.
+    // Keeps the peaks after the sample at index got these values, given in units of `unit` G
+    // (raw counts for the raw sentence) and kept in G.
     void UpdatePeaks(int index, float x, float y, float z, float unit = 1.0f);
 
     bool IsGPSReady() const { return m_bGps; }

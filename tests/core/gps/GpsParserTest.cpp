@@ -82,6 +82,22 @@ TEST(GpsParserTest, AltitudeAndGSensorSentences)
     EXPECT_EQ(sensorOnly.GetMaxGIndex(), 1);
 }
 
+TEST(GpsParserTest, RawGSensorPeaksKeepTheEarlierIndexOnTies)
+{
+    // Every count, twice: the first line set the peak, the equal second one must not take it.
+    for (int count = -128; count < 128; ++count) {
+        if (count == 0)
+            continue;
+        char line[32];
+        std::snprintf(line, sizeof line, "$GSENSOR,%02x,0,0\n", count & 0xff);
+        GpsList list = parse(std::string(line) + line);
+        ASSERT_EQ(list.GetDataCount(), 2);
+        const float g = list.GetGpsData(0)->GetGValueX();
+        EXPECT_EQ(count > 0 ? list.GetMaxGIndex() : list.GetMinGIndex(), 0) << count;
+        EXPECT_EQ(count > 0 ? list.GetMaxGValue() : list.GetMinGValue(), g) << count;
+    }
+}
+
 TEST(GpsParserTest, SentenceLimits)
 {
     const std::string field21(21, '1');
