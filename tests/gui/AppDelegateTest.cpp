@@ -326,3 +326,16 @@ TEST_F(AppDelegateTest, SettingsMenuGoesAwayOnceDismissed)
         EXPECT_TRUE(bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
     }
 }
+
+TEST_F(AppDelegateTest, MenusAndDialogsRunRightToLeftInArabic)
+{
+    saveLanguageId(13);
+    auto app = launchApplication(folder.path());
+    EXPECT_TRUE(app->mainWindow()->menuBar()->isRightToLeft());
+    app->languageMenuItemClicked(8);
+    EXPECT_FALSE(app->mainWindow()->menuBar()->isRightToLeft());
+    app->languageMenuItemClicked(13);
+    std::unique_ptr<QMenu> menu(app->toolbarView()->buildSettingsMenu());
+    EXPECT_TRUE(menu->isRightToLeft());
+    app->languageMenuItemClicked(0);
+}

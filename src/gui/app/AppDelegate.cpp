@@ -46,6 +46,13 @@ void writeLog(const QString& line)
     pmWriteLog(line.toStdString());
 }
 
+// Qt's own widgets (menu bar, menus, dialogs, tool tips) follow the language's writing
+// direction; the panels mirror themselves by their own arithmetic.
+void followWritingDirection()
+{
+    QGuiApplication::setLayoutDirection(pmIsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
 QSize sizeOr(const QSize& size, int width, int height)
 {
     return size.isEmpty() ? QSize(width, height) : size;
@@ -81,6 +88,7 @@ AppDelegate::~AppDelegate()
 
 void AppDelegate::awakeFromNib()
 {
+    followWritingDirection();
     mWindow = new MainWindow(this);
     mWindow->setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     mWindow->resize(kInitialWidth, kInitialHeight);
@@ -451,6 +459,7 @@ void AppDelegate::languageMenuItemClicked(int tag)
     qInfo().noquote() << "languageMenuItemClicked ! - " + QString::number(tag);
     saveLanguageId(tag);
     pmInstallLanguageTranslator();
+    followWritingDirection();
     mToolbarView->changeLanguage();
     mWindow->changeLanguage();
     // The G-sensor graph's images carry texts of the language.
