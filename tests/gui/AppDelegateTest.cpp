@@ -126,7 +126,9 @@ TEST_F(AppDelegateTest, MissingFolderOrCorruptPreferencesStillShowTheWindow)
     auto app = launchApplication(folder.filePath("gone/away"));
     EXPECT_TRUE(app->mainWindow()->isVisible());
     EXPECT_TRUE(app->playlist().empty());
-    EXPECT_GE(logIndexOf(logMessages(), "AppDelegate::buildVideoLibrary - found video count = 0, bOK = 1"), 0);
+    const QStringList log = logMessages();
+    EXPECT_GE(logIndexOf(log, "AppDelegate::buildVideoLibrary - cannot read the folder - " + folder.filePath("gone/away")), 0);
+    EXPECT_GE(logIndexOf(log, "AppDelegate::buildVideoLibrary - found video count = 0, bOK = 1"), 0);
     EXPECT_EQ(getSkinId(), 0);
 }
 

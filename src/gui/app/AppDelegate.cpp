@@ -22,6 +22,7 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QUrl>
 
@@ -253,6 +254,10 @@ bool AppDelegate::buildVideoLibrary(const QString& folder)
     writeLog("AppDelegate::buildVideoLibrary - Start! - " + folder);
     pmStartWait();
     const size_t count = mVideoLib.build(folder.toStdString());
+    // A card that is gone or a folder without read access reads as empty; say which.
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable())
+        writeLog("AppDelegate::buildVideoLibrary - cannot read the folder - " + folder);
     writeLog(QString::asprintf("AppDelegate::buildVideoLibrary - found video count = %ld, bOK = %d", long(count), 1));
     checkLastVideoDate();
     rebuildPlaylist();
