@@ -16,6 +16,8 @@ packages=(
   fonts-urw-base35 fonts-liberation fonts-noto-core fonts-noto-cjk fonts-thai-tlwg
   # the sample card's burnt-in clock font, and the NMEA benchmark's peer
   fonts-dejavu-core gpsbabel
+  # a decimal-comma locale for the tests of locale-independent numbers
+  locales
   # headless runs and screenshots
   xvfb xauth imagemagick
   # map page and icon set (npm comes with nodejs or on its own; see below)
