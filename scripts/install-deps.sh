@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ clang ccache pkg-config googletest libgtest-dev libbenchmark-dev
   # Qt 6 and its tools
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-l10n-tools qt6-qpa-plugins libgl-dev
+  qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   # media: FFmpeg libraries for frames and durations, GStreamer for playback, ffmpeg for sample clips
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav

@@ -4,7 +4,9 @@
 #include "Preferences.h"
 
 #include <QDirIterator>
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -147,6 +149,19 @@ TEST_F(LocalizedTextTest, QtTrIdFollowsTheLanguageToo)
     saveLanguageId(12);
     pmInstallLanguageTranslator();
     EXPECT_EQ(qtTrId("IDS_CLOSE"), "Cerrar");
+}
+
+// Standard dialogs (the folder chooser) speak the language too, where Qt has a table for it.
+TEST_F(LocalizedTextTest, QtsOwnDialogTextsFollowTheLanguage)
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed";
+    saveLanguageId(8);
+    pmInstallLanguageTranslator();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+    saveLanguageId(0);
+    pmInstallLanguageTranslator();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
 }
 
 } // namespace
