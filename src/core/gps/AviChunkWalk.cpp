@@ -1,19 +1,5 @@
 #include "gps/AviChunkWalk.h"
 
-namespace {
-
-std::uint32_t upperId(const unsigned char* p)
-{
-    std::uint32_t id = 0;
-    for (int i = 0; i < 4; ++i) {
-        const unsigned char c = (p[i] >= 'a' && p[i] <= 'z') ? static_cast<unsigned char>(p[i] - 32) : p[i];
-        id = (id << 8) | c;
-    }
-    return id;
-}
-
-} // namespace
-
 AviWalkResult pmFindAviChunk(ByteWindow& window, std::uint32_t chunkId, AviChunk& chunk)
 {
     if (window.size() == 0)
@@ -21,7 +7,7 @@ AviWalkResult pmFindAviChunk(ByteWindow& window, std::uint32_t chunkId, AviChunk
     const unsigned char* head = window.at(0, 12);
     if (!head)
         return AviWalkResult::Failed;
-    if (upperId(head) != aviChunkId("RIFF") || (upperId(head + 8) >> 8) != (aviChunkId("AVI ") >> 8))
+    if (upperFourCC(head) != fourCC("RIFF") || (upperFourCC(head + 8) >> 8) != (fourCC("AVI ") >> 8))
         return AviWalkResult::Stopped;
 
     bool indexPassed = false;
@@ -29,9 +15,9 @@ AviWalkResult pmFindAviChunk(ByteWindow& window, std::uint32_t chunkId, AviChunk
         const unsigned char* idBytes = window.at(pos, 4);
         if (!idBytes)
             return AviWalkResult::Failed;
-        const std::uint32_t id = upperId(idBytes);
+        const std::uint32_t id = upperFourCC(idBytes);
         pos += 4;
-        const bool skipped = id == aviChunkId("LIST") || id == aviChunkId("JUNK") || id == aviChunkId("IDX1");
+        const bool skipped = id == fourCC("LIST") || id == fourCC("JUNK") || id == fourCC("IDX1");
         if (skipped || id == chunkId) {
             const unsigned char* sizeBytes = window.at(pos, 4);
             if (!sizeBytes)
@@ -48,8 +34,8 @@ AviWalkResult pmFindAviChunk(ByteWindow& window, std::uint32_t chunkId, AviChunk
             if (size < 0)
                 return AviWalkResult::Failed;
             pos += static_cast<std::uint64_t>(size);
-            indexPassed = indexPassed || id == aviChunkId("IDX1");
-        } else if (id == aviChunkId("GSEA")) {
+            indexPassed = indexPassed || id == fourCC("IDX1");
+        } else if (id == fourCC("GSEA")) {
             return AviWalkResult::Failed;
         } else if (!indexPassed) {
             return AviWalkResult::Stopped;

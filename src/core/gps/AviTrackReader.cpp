@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr std::uint32_t kPositionChunk = aviChunkId("SLLT");
-constexpr std::uint32_t kSensorChunk = aviChunkId("SGLT");
+constexpr std::uint32_t kPositionChunk = fourCC("SLLT");
+constexpr std::uint32_t kSensorChunk = fourCC("SGLT");
 
 // Calls visit(record bytes) for each whole record of the chunk.
 template <typename Visit>

@@ -3,22 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-std::uint32_t upperFourCC(const unsigned char* p)
-{
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-        unsigned char c = p[i];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<unsigned char>(c - 'a' + 'A');
-        v = (v << 8) | c;
-    }
-    return v;
-}
-
-} // namespace
-
 bool AtomReader::read(std::uint64_t offset, void* out, size_t count)
 {
     if (offset >= mWindowStart && offset + count <= mWindowStart + mWindowSize) {

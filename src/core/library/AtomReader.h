@@ -4,6 +4,7 @@
 // read; elsewhere it reads just the header bytes, so the media data is never touched.
 
 #include "io/ByteSource.h"
+#include "io/FourCC.h"
 
 #include <array>
 #include <cstdint>
@@ -14,12 +15,6 @@ struct AtomHeader {
     std::uint64_t size = 0;     // whole atom, header included
     std::uint32_t headerSize = 0; // 8, or 16 with a 64-bit size
 };
-
-constexpr std::uint32_t fourCC(const char (&s)[5])
-{
-    return (std::uint32_t(std::uint8_t(s[0])) << 24) | (std::uint32_t(std::uint8_t(s[1])) << 16) |
-           (std::uint32_t(std::uint8_t(s[2])) << 8) | std::uint32_t(std::uint8_t(s[3]));
-}
 
 class AtomReader {
 public:
