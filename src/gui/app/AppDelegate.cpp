@@ -4,6 +4,7 @@
 #include "AppVersion.h"
 #include "Connectivity.h"
 #include "LocalizedText.h"
+#include "LogText.h"
 #include "MainWindow.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
@@ -13,16 +14,11 @@
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
-#include "WaitingWindow/WaitingWindowController.h"
-#include "controls/BitmapButton.h"
-#include "library/CameraPairing.h"
 #include "util/Log.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QScreen>
 #include <QUrl>
 
@@ -30,33 +26,17 @@ namespace {
 
 AppDelegate* gAppDelegate = nullptr;
 
-constexpr int kFirstLayoutDelayMs = 100;
-constexpr int kResizeLayoutDelayMs = 500;
 constexpr int kLanguageLayoutDelayMs = 500;
 constexpr int kInitialWidth = 1100;
 constexpr int kInitialHeight = 720;
 
-// The calendar's month grid folds away in list mode by this much.
-constexpr int kCalendarFoldHeight = 209;
-
-const char* const kYouTubeHome = "https://www.youtube.com/";
 const char* const kProjectHome = "https://github.com/koriv/korivmanager";
-
-void writeLog(const QString& line)
-{
-    pmWriteLog(line.toStdString());
-}
 
 // Qt's own widgets (menu bar, menus, dialogs, tool tips) follow the language's writing
 // direction; the panels mirror themselves by their own arithmetic.
 void followWritingDirection()
 {
     QGuiApplication::setLayoutDirection(pmIsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-}
-
-QSize sizeOr(const QSize& size, int width, int height)
-{
-    return size.isEmpty() ? QSize(width, height) : size;
 }
 
 } // namespace
@@ -107,42 +87,14 @@ void AppDelegate::createPanels()
     // bar does, or they would show the first skin until the next skin change.
     getSkinId();
     QWidget* content = mWindow->contentView();
-    mPlayerView = new PanelHost("playerView", Qt::black, content);
-    mPlayerView2 = new PanelHost("playerView2", Qt::black, content);
-    mPlayerView2->hide();
-    mMapView = new PanelHost("mapView", QColor(0x23, 0x27, 0x2c), content);
-    mMapView->setBackgroundImageName("map_disable.png", PanelHost::Fill::TopCentred);
-    mGsensorView = new PanelHost("gsensorView", QColor(0x14, 0x14, 0x14), content);
-    mGsensorView->setBackgroundImageName("G-Sensor Screen_disable.png", PanelHost::Fill::AtTop);
-    mFileListView = new PanelHost("fileListView", QColor(0x1c, 0x1c, 0x1c), content);
-    mFileListView->setBackgroundImageName("bg_calendar_title.png", PanelHost::Fill::TwoBands);
-    mCalendarView = new PanelHost("calendarView", QColor(0x14, 0x14, 0x14), content);
-    mCalendarView->setBackgroundImageName("calendar_background.png", PanelHost::Fill::AtTop);
-    mPlaybarView = new PanelHost("playbarView", QColor(0x20, 0x20, 0x20), content);
-    mPlaybarView->setBackgroundImageName("playbar_background.png", PanelHost::Fill::Tiled);
-
-    // The calendar starts with its month grid shown, as big as its background.
-    mCalendarHeight = sizeOr(mCalendarView->backgroundSize(), 291, 241).height();
+    createPlaybackPanels(content);
+    createDisplayPanels(content);
+    createBrowsePanels(content);
     // The bar is as high as its background; its buttons are laid out for that height.
     const QSize toolbar = pmGetSkinImage("toolbar_background.png").size();
     mToolbarView = new ToolbarView(QRect(0, 0, content->width(), toolbar.isEmpty() ? 30 : toolbar.height()), content);
     // A first placement; the window's first sizing lays it out again.
     relayout(mWindow->width(), mWindow->height());
-}
-
-PanelMetrics AppDelegate::panelMetrics() const
-{
-    PanelMetrics m;
-    m.toolbarHeight = mToolbarView->height();
-    const QSize playbar = mPlaybarView ? mPlaybarView->backgroundSize() : QSize();
-    m.playbarHeight = playbar.isEmpty() ? 44 : playbar.height();
-    const QSize calendar = sizeOr(mCalendarView ? mCalendarView->backgroundSize() : QSize(), 291, 241);
-    m.calendarWidth = calendar.width();
-    m.calendarHeight = mCalendarHeight;
-    const QSize gsensor = sizeOr(mGsensorView ? mGsensorView->backgroundSize() : QSize(), 340, 212);
-    m.gsensorWidth = gsensor.width();
-    m.gsensorHeight = gsensor.height();
-    return m;
 }
 
 void AppDelegate::applicationWillFinishLaunching()
@@ -155,7 +107,7 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     pmClearLog();
     pmWriteLog("-- Start Video Player! - AppDelegate.");
-    writeLog("Version : " + pmGetVersion());
+    pmWriteLogText("Version : " + pmGetVersion());
     const bool connected = mConnectivityCheck();
     pmWriteLog(connected ? "applicationDidFinishLaunching - pmIsInternetConnected() - TRUE"
                          : "applicationDidFinishLaunching - pmIsInternetConnected() - FALSE");
@@ -198,11 +150,11 @@ void AppDelegate::initialData()
     mPlaylist.clearPlayList();
     mVideoLib.clearVideoLibrary();
 
-    // Observers whose handlers exist; the others join with the panels that post them.
-    NotificationCenter& center = NotificationCenter::defaultCenter();
-    center.removeObserver(this);
-    center.addObserver(this, kFileListViewCheckBoxNotification, [this](const Notification&) { rebuildPlaylist(); });
-    center.addObserver(this, kCalendarSelChangedNotification, [this](const Notification&) { rebuildPlaylist(); });
+    // Each subsystem registers the observers of its notifications.
+    NotificationCenter::defaultCenter().removeObserver(this);
+    addPlaybackObservers();
+    addBrowseObservers();
+    addDisplayObservers();
     if (!mSleepWatcher) {
         mSleepWatcher = new SleepWatcher(this);
         connect(mSleepWatcher, &SleepWatcher::willSleep, this, &AppDelegate::makeSleep);
@@ -213,7 +165,7 @@ void AppDelegate::initialData()
 void AppDelegate::applicationDidBecomeActive()
 {
     pmWriteLog("Application DidBecomeActive !");
-    writeLog(QString::asprintf("AppDelegate::applicationDidBecomeActive, bFirstTimeActive = %d, isDualCameraMode = %d",
+    pmWriteLogText(QString::asprintf("AppDelegate::applicationDidBecomeActive, bFirstTimeActive = %d, isDualCameraMode = %d",
                                bFirstTimeActive ? 1 : 0, m_b2VideoWindowEnable ? 1 : 0));
     if (!bFirstTimeActive)
         return;
@@ -245,210 +197,6 @@ void AppDelegate::applicationWillTerminate()
 {
     pmWriteLog("Application will be closed!");
     m_nCurPlayIndex = -1;
-}
-
-// ---- Library and play list ----
-
-bool AppDelegate::buildVideoLibrary(const QString& folder)
-{
-    writeLog("AppDelegate::buildVideoLibrary - Start! - " + folder);
-    pmStartWait();
-    const size_t count = mVideoLib.build(folder.toStdString());
-    // A card that is gone or a folder without read access reads as empty; say which.
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable())
-        writeLog("AppDelegate::buildVideoLibrary - cannot read the folder - " + folder);
-    writeLog(QString::asprintf("AppDelegate::buildVideoLibrary - found video count = %ld, bOK = %d", long(count), 1));
-    checkLastVideoDate();
-    rebuildPlaylist();
-    pmEndWait();
-    pmWriteLog("AppDelegate::buildVideoLibrary - End !");
-    return true;
-}
-
-PlaylistFilter AppDelegate::playlistFilter() const
-{
-    PlaylistFilter filter;
-    filter.allDates = m_bAllFile;
-    filter.day = mSelectedDay.value_or(CalendarDate{});
-    return filter;
-}
-
-void AppDelegate::rebuildPlaylist()
-{
-    pmWriteLog("AppDelegate::rebuildPlaylist - Start - Ready to call setCurPlaylistIndex:-1");
-    m_nCurPlayIndex = -1;
-    pmWriteLog("AppDelegate::rebuildPlaylist - Ready to check if a video exist");
-    mPlaylist = mVideoLib.buildPlaylist(playlistFilter());
-    checkDualCameraFolder();
-    m_nMotorType = 0;
-    enableMediaButton(!mPlaylist.empty());
-    writeLog(QString::asprintf("AppDelegate::rebuildPlaylist - video count = %ld", long(mPlaylist.count())));
-}
-
-void AppDelegate::checkLastVideoDate()
-{
-    if (const std::optional<CalendarDate> day = mVideoLib.lastVideoDate())
-        mSelectedDay = day;
-}
-
-bool AppDelegate::checkDualCameraFolder()
-{
-    pmWriteLog("AppDelegate::checkDualCameraFolder");
-    const bool dual = ::checkDualCameraFolder(mPlaylist);
-    enable2VideoWindow(dual);
-    return dual;
-}
-
-void AppDelegate::enable2VideoWindow(bool enable)
-{
-    writeLog(QString::asprintf("AppDelegate::enable2VideoWindow = %d", enable ? 1 : 0));
-    const bool changed = enable != m_b2VideoWindowEnable;
-    m_b2VideoWindowEnable = enable;
-    BitmapButton* switchButton = mToolbarView->oWindowSwitchBtn();
-    switchButton->setVisible(enable);
-    // Swapping the two videos arrives with dual playback.
-    switchButton->setEnabled(false);
-    if (changed && mWindowSize.width() > 0 && mWindowSize.height() > 0)
-        relayout(mWindowSize.width(), mWindowSize.height());
-}
-
-void AppDelegate::enableMediaButton(bool on)
-{
-    // Print, capture, backup, export and the Facebook upload stay disabled until their
-    // operations exist; the YouTube button only opens the site.
-    mToolbarView->oUploadYouTubeBtn()->setEnabled(on);
-    mToolbarView->oPrintBtn()->setEnabled(false);
-    mToolbarView->oBackupBtn()->setEnabled(false);
-    mToolbarView->oCaptureBtn()->setEnabled(false);
-    mToolbarView->oExportBtn()->setEnabled(false);
-    mToolbarView->oUploadFacebookBtn()->setEnabled(false);
-}
-
-int AppDelegate::getState()
-{
-    // No player view exists until recordings can be opened.
-    m_nPlayState = 0;
-    return m_nPlayState;
-}
-
-void AppDelegate::showCalendar(bool show)
-{
-    // The mode button alternates; a repeated request must not fold the grid twice.
-    if (show == !m_bAllFile)
-        return;
-    m_bAllFile = !show;
-    const int delta = show ? kCalendarFoldHeight : -kCalendarFoldHeight;
-    mCalendarHeight += delta;
-    // y-up: the calendar's origin moves down by delta and its height grows by delta, so its
-    // top edge stays; the file list below it loses the same height.
-    QRect calendar = mCalendarView->geometry();
-    calendar.setHeight(calendar.height() + delta);
-    mCalendarView->setGeometry(calendar);
-    QRect fileList = mFileListView->geometry();
-    fileList.setTop(fileList.top() + delta);
-    mFileListView->setGeometry(fileList);
-    rebuildPlaylist();
-}
-
-void AppDelegate::onButtonBrowse()
-{
-    pmWriteLog("AppDelegate - onButtonBrowse()");
-    auto* dialog = new QFileDialog(mWindow, pmLoadString("IDS_OPEN"), pmGetCurrentFolder());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Qt's own dialog would answer in English whatever the chosen language.
-    dialog->setLabelText(QFileDialog::Accept, pmLoadString("IDS_OK"));
-    dialog->setLabelText(QFileDialog::Reject, pmLoadString("IDS_CANCEL"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setWindowModality(Qt::WindowModal);
-    connect(dialog, &QFileDialog::fileSelected, this, &AppDelegate::openFolder);
-    dialog->open();
-}
-
-void AppDelegate::openFolder(const QString& folder)
-{
-    mCurFolder = folder;
-    buildVideoLibrary(mCurFolder);
-    pmSaveCurrentFolder(mCurFolder);
-}
-
-void AppDelegate::onButtonUploadYouTube()
-{
-    QDesktopServices::openUrl(QUrl(kYouTubeHome));
-}
-
-// ---- Window layout ----
-
-void AppDelegate::relayout(double width, double height)
-{
-    LayoutMode mode;
-    mode.screenMode = m_nScreenMode;
-    mode.dualCamera = m_b2VideoWindowEnable;
-    mode.rightToLeft = bR2L;
-    const PanelFrames frames = layoutMainWindow(width, height, panelMetrics(), mode);
-
-    PanelHost* large = m_bSwitchVideo ? mPlayerView2 : mPlayerView;
-    PanelHost* small = m_bSwitchVideo ? mPlayerView : mPlayerView2;
-    mPlaybarView->setGeometry(frames.toQt(frames.playbar));
-    large->setGeometry(frames.toQt(frames.largeVideo));
-    small->setGeometry(frames.toQt(frames.smallVideo));
-    small->setVisible(frames.smallVideoVisible);
-    if (m_nScreenMode == kScreenMapFull)
-        mMapView->setGeometry(frames.toQt(frames.map));
-    for (QWidget* panel : {static_cast<QWidget*>(mToolbarView), static_cast<QWidget*>(mFileListView),
-                           static_cast<QWidget*>(mCalendarView), static_cast<QWidget*>(mGsensorView)})
-        panel->setVisible(frames.panelsVisible);
-    mPlaybarView->setVisible(m_nScreenMode != kScreenMapFull);
-    if (!frames.panelsVisible) {
-        (m_nScreenMode == kScreenMapFull ? static_cast<QWidget*>(mMapView) : large)->raise();
-        return;
-    }
-    mFileListView->setGeometry(frames.toQt(frames.fileList));
-    mToolbarView->setGeometry(frames.toQt(frames.toolbar));
-    mCalendarView->setGeometry(frames.toQt(frames.calendar));
-    mGsensorView->setGeometry(frames.toQt(frames.gsensor));
-    mMapView->setGeometry(frames.toQt(frames.map));
-    mToolbarView->relayoutContents(bR2L);
-    mToolbarView->raise();
-}
-
-void AppDelegate::relayoutContents()
-{
-    if (mWindowSize.width() == 0 || mWindowSize.height() == 0) {
-        pmWriteLog("AppDelegate::relayoutContents () frame size is 0");
-        mWindowSize = QSizeF(kFallbackWidth, kFallbackHeight);
-    }
-    relayout(mWindowSize.width(), mWindowSize.height());
-    writeLog(QString::asprintf("AppDelegate::relayoutContents () %fx%f OK!", mWindowSize.width(), mWindowSize.height()));
-}
-
-void AppDelegate::scheduleRelayoutContents(int delayMs)
-{
-    mRelayoutTimer.start(delayMs);
-}
-
-void AppDelegate::windowWillResize(int width, int height)
-{
-    if (!mToolbarView)
-        return; // the window is still being made
-    relayout(width, height);
-    mWindowSize = QSizeF(width, height);
-    scheduleRelayoutContents(kResizeLayoutDelayMs);
-}
-
-bool AppDelegate::windowShouldZoom(int width, int height)
-{
-    mWindowSize = QSizeF(width, height);
-    scheduleRelayoutContents(kFirstLayoutDelayMs);
-    return true;
-}
-
-int AppDelegate::getSwitchButtonPosition() const
-{
-    if (!mFileListView)
-        return 668;
-    return switchButtonPosition(mFileListView->geometry(), bR2L);
 }
 
 // ---- Menus ----

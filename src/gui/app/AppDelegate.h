@@ -44,28 +44,6 @@ public:
     bool applicationShouldHandleReopen();
     void applicationWillTerminate();
 
-    // The library and the play list.
-    bool buildVideoLibrary(const QString& folder);
-    void rebuildPlaylist();
-    void checkLastVideoDate();
-    bool checkDualCameraFolder();
-    void enable2VideoWindow(bool enable);
-    void enableMediaButton(bool on);
-    int getState();
-    void showCalendar(bool show);
-    void onButtonBrowse();
-    void openFolder(const QString& folder);
-    void onButtonUploadYouTube();
-
-    // Window layout.
-    void relayout(double width, double height);
-    void relayoutContents();
-    void windowWillResize(int width, int height);
-    bool windowShouldZoom(int width, int height);
-    int getSwitchButtonPosition() const;
-    QSizeF storedWindowSize() const { return mWindowSize; }
-    void setScreenMode(int mode) { m_nScreenMode = mode; }
-
     // Menu commands.
     void languageMenuItemClicked(int tag);
     void skinMenuItemClicked(int tag);
@@ -75,6 +53,40 @@ public:
 
     void makeSleep();
     void makeWake();
+
+    // ---- Window layout (app/AppDelegateLayout.cpp) ----
+    void relayout(double width, double height);
+    void relayoutContents();
+    void windowWillResize(int width, int height);
+    bool windowShouldZoom(int width, int height);
+    int getSwitchButtonPosition() const;
+    QSizeF storedWindowSize() const { return mWindowSize; }
+    void setScreenMode(int mode) { m_nScreenMode = mode; }
+
+    // ---- Library and play list (browse/AppDelegateBrowse.cpp) ----
+    bool buildVideoLibrary(const QString& folder);
+    void rebuildPlaylist();
+    void checkLastVideoDate();
+    bool checkDualCameraFolder();
+    void showCalendar(bool show);
+    void onButtonBrowse();
+    void openFolder(const QString& folder);
+
+    // ---- Playback (playback/AppDelegatePlayback.cpp) ----
+    void enableMediaButton(bool on);
+    int getState();
+
+    // ---- Front and rear cameras (playback/AppDelegateDual.cpp) ----
+    void enable2VideoWindow(bool enable);
+
+    // ---- Full screen (playback/AppDelegateFullScreen.cpp) ----
+
+    // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp) ----
+
+    // ---- Capture, printing and backup (tools/) ----
+
+    // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
+    void onButtonUploadYouTube();
 
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
@@ -97,21 +109,24 @@ signals:
 
 private:
     void createPanels();
-    PanelMetrics panelMetrics() const;
-    PlaylistFilter playlistFilter() const;
     void scheduleRelayoutContents(int delayMs);
     void forEachPanelHost(const std::function<void(PanelHost*)>& action) const;
     void showAboutBox();
+    PanelMetrics panelMetrics() const;
+
+    // Each subsystem makes its panels and registers its observers in its own file.
+    void createPlaybackPanels(QWidget* content);
+    void createBrowsePanels(QWidget* content);
+    void createDisplayPanels(QWidget* content);
+    void addPlaybackObservers();
+    void addBrowseObservers();
+    void addDisplayObservers();
+
+    // Library and play list.
+    PlaylistFilter playlistFilter() const;
 
     MainWindow* mWindow = nullptr;
     ToolbarView* mToolbarView = nullptr;
-    PanelHost* mPlaybarView = nullptr;
-    PanelHost* mCalendarView = nullptr;
-    PanelHost* mFileListView = nullptr;
-    PanelHost* mGsensorView = nullptr;
-    PanelHost* mMapView = nullptr;
-    PanelHost* mPlayerView = nullptr;
-    PanelHost* mPlayerView2 = nullptr;
     SleepWatcher* mSleepWatcher = nullptr;
     QTimer mRelayoutTimer;
 
@@ -119,16 +134,29 @@ private:
     std::function<bool()> mConnectivityCheck;
     bool mLaunched = false;
     bool bFirstTimeActive = true;
-    QSizeF mWindowSize{0, 0}; // the stored window size, title bar included
-    double mCalendarHeight = 0; // lower by the folded month grid in list mode
+    bool bR2L = false;
 
+    // Window layout.
+    QSizeF mWindowSize{0, 0}; // the stored window size, title bar included
+    int m_nScreenMode = kScreenNormal;
+    QRect m_rectNormalScreen;
+
+    // Library and play list.
+    PanelHost* mFileListView = nullptr;
+    PanelHost* mCalendarView = nullptr;
+    double mCalendarHeight = 0; // lower by the folded month grid in list mode
     VideoLibrary mVideoLib;
     Playlist mPlaylist;
     QString mCurFolder;
     // The day the play list shows in calendar mode, until the calendar panel keeps it.
     std::optional<CalendarDate> mSelectedDay;
-
     bool m_bAllFile = false;
+    bool m_bCheckFolder = false;
+    qint64 m_lLastTime = 0;
+
+    // Playback.
+    PanelHost* mPlaybarView = nullptr;
+    PanelHost* mPlayerView = nullptr;
     int m_nCurPlayIndex = -1;
     int m_nPlayState = 0;
     bool m_bMute = false;
@@ -136,19 +164,25 @@ private:
     float m_fPlaySpeed = 1.0f;
     double mSelectedMovieCurrentTime = 0;
     double mSelectedMovieDuration = 0;
-    int m_nEventTime = -1;
-    int m_nMotorType = 0;
-    int m_nScreenMode = kScreenNormal;
-    int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;
-    QRect m_rectNormalScreen;
-    bool m_bCheckFolder = false;
-    qint64 m_lLastTime = 0;
     bool m_bVideoLoading = false;
+
+    // Front and rear cameras.
+    PanelHost* mPlayerView2 = nullptr;
     bool m_b2VideoWindowEnable = false;
     bool m_bSwitchVideo = false;
     bool m_bSyncStateFromVideo1 = false;
     bool m_bSyncStateFromVideo2 = false;
-    bool bR2L = false;
+
+    // Track, map and G-sensor graph.
+    PanelHost* mMapView = nullptr;
+    PanelHost* mGsensorView = nullptr;
+    int m_nEventTime = -1;
+    int m_nMotorType = 0;
+    int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;
+
+    // Capture, printing and backup.
+
+    // Sharing.
 };
 
 // The application controller, for widgets that call its operations directly.

@@ -4,6 +4,7 @@
 // then turned into Qt's top-down frames by toQt().
 
 #include <QRect>
+#include <QSize>
 #include <QRectF>
 
 // Fixed sizes of the window, in points.
@@ -15,6 +16,10 @@ inline constexpr int kMinWindowHeight = 660;
 // Used only when no size is known yet; it is below the minimum width.
 inline constexpr double kFallbackWidth = 977;
 inline constexpr double kFallbackHeight = 664;
+
+// Delays of the layouts scheduled after the first activation and after a live resize.
+inline constexpr int kFirstLayoutDelayMs = 100;
+inline constexpr int kResizeLayoutDelayMs = 500;
 
 enum ScreenMode { kScreenNormal = 0, kScreenVideoFull = 1, kScreenMapFull = 2 };
 
@@ -51,3 +56,9 @@ PanelFrames layoutMainWindow(double W, double H, const PanelMetrics& metrics, co
 
 // The x of the tool bar's window-switch button for a file list panel frame.
 int switchButtonPosition(const QRectF& fileListFrame, bool rightToLeft);
+
+// A panel's natural size from its skin background, or the given size when the skin has none.
+inline QSize sizeOr(const QSize& size, int width, int height)
+{
+    return size.isEmpty() ? QSize(width, height) : size;
+}
