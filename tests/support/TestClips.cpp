@@ -1,0 +1,80 @@
+#include "TestClips.h"
+
+#include "CommandRunner.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kColours = 8;
+// The largest distance per channel still read as the colour (encoding blurs flat colours a
+// little; the colours are 255 apart).
+constexpr int kTolerance = 60;
+
+std::string quoted(const std::string& text)
+{
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string lowerExtension(const std::string& path)
+{
+    const size_t dot = path.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext;
+}
+
+// One channel of the colour of second floor(T): a bit of the second's number, as 0 or 255.
+std::string channelExpression(int bit, bool inverted)
+{
+    const std::string on = "255*mod(floor(floor(T)/" + std::to_string(1 << bit) + "),2)";
+    return inverted ? "255-" + on : on;
+}
+
+} // namespace
+
+ClipColour clipColour(int second, bool inverted)
+{
+    const int k = ((second % kColours) + kColours) % kColours;
+    ClipColour c{(k & 1) ? 255 : 0, (k & 2) ? 255 : 0, (k & 4) ? 255 : 0};
+    if (inverted)
+        c = {255 - c.r, 255 - c.g, 255 - c.b};
+    return c;
+}
+
+int clipSecondOf(int r, int g, int b, bool inverted)
+{
+    for (int k = 0; k < kColours; ++k) {
+        const ClipColour c = clipColour(k, inverted);
+        if (std::abs(c.r - r) <= kTolerance && std::abs(c.g - g) <= kTolerance && std::abs(c.b - b) <= kTolerance)
+            return k;
+    }
+    return -1;
+}
+
+bool writeTestClip(const std::string& path, const ClipOptions& o)
+{
+    const std::string size = std::to_string(o.width) + "x" + std::to_string(o.height);
+    const std::string duration = std::to_string(o.seconds);
+    std::string command = "ffmpeg -nostdin -loglevel error -y -f lavfi -i "
+        + quoted("color=black:s=" + size + ":r=" + std::to_string(o.fps) + ":d=" + duration);
+    const bool avi = lowerExtension(path) == "avi";
+    if (o.audio)
+        command += " -f lavfi -i " + quoted("sine=frequency=440:sample_rate=16000:duration=" + duration);
+    command += " -vf " + quoted("format=rgb24,geq=r='" + channelExpression(0, o.inverted) + "':g='"
+                                + channelExpression(1, o.inverted) + "':b='" + channelExpression(2, o.inverted) + "'");
+    if (o.codec == "mjpeg")
+        command += " -c:v mjpeg -q:v 3 -pix_fmt yuvj420p";
+    else
+        command += " -c:v libx264 -preset veryfast -pix_fmt yuv420p -g " + std::to_string(o.keyFrameInterval)
+            + " -keyint_min " + std::to_string(o.keyFrameInterval) + " -sc_threshold 0";
+    if (o.audio)
+        command += avi ? " -c:a pcm_s16le" : " -c:a aac -b:a 32k";
+    command += " -t " + duration + " " + quoted(path) + " 2>&1";
+    return runCommand(command).exitCode == 0;
+}
