@@ -9,6 +9,7 @@
 #include "Preferences.h"
 #include "ToolbarView.h"
 #include "controls/PlayControlView.h"
+#include "controls/Slider.h"
 #include "controls/BitmapButton.h"
 #include "util/Log.h"
 
@@ -206,6 +207,7 @@ TEST_F(AppDelegateTest, ArabicMirrorsTheLayoutAfterHalfASecondAndFrenchDoesNot)
     EXPECT_EQ(app->fileListView()->x(), 0);
     EXPECT_EQ(app->calendarView()->x(), 0);
     EXPECT_EQ(app->playbarView()->x(), 291);
+    EXPECT_EQ(app->playbarView()->poTimeSlider()->x(), 44); // the bar's contents follow
     EXPECT_EQ(bar->buttonRect(ToolbarView::Browse).x(), width - 45);
     EXPECT_EQ(bar->oBrowseBtn()->x(), width - 45);
     EXPECT_EQ(bar->buttonRect(ToolbarView::WindowSwitch).x(), 291 - 22); // not mirrored

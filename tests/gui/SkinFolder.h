@@ -13,10 +13,14 @@ public:
     SkinFolder(const SkinFolder&) = delete;
     SkinFolder& operator=(const SkinFolder&) = delete;
 
+    // More names, in a size of their own.
+    void add(const QStringList& baseNames, QSize size);
+
     // The image the current skin gives for the name.
     QImage image(const QString& name) const;
 
 private:
     QTemporaryDir mDir;
     QByteArray mOldValue;
+    int mColourIndex = 0;
 };
