@@ -117,36 +117,28 @@ TEST_F(SliderTest, ClickAboveOrBelowAShortThumbIsIgnored)
     EXPECT_TRUE(posted.empty());
 }
 
-TEST_F(SliderTest, DisabledSliderIgnoresClicksAndDrags)
+TEST_F(SliderTest, DisabledSliderIgnoresTheMouseAndDisablingOrANewRangeEndsADrag)
 {
     slider.setEnabled(false);
+    EXPECT_FALSE(slider.isSliderEnabled());
     press(140);
-    move(200);
-    release(200);
+    release(140);
     press(5);
     move(100);
     release(100);
     EXPECT_EQ(slider.getCurrentValue(), 0);
-    EXPECT_TRUE(posted.empty());
 
-    // Disabled in the middle of a drag: the drag ends there.
     slider.setEnabled(true);
     press(5);
     slider.setEnabled(false);
     move(100);
     release(100);
-    EXPECT_TRUE(posted.empty());
-    EXPECT_FALSE(slider.isSliderEnabled());
-}
-
-TEST_F(SliderTest, NewRangeEndsTheDrag)
-{
+    slider.setEnabled(true);
     press(5);
     slider.setRange(0, 100);
     move(100);
     release(100);
     EXPECT_TRUE(posted.empty());
-    EXPECT_EQ(slider.maxValue(), 100);
 }
 
 TEST_F(SliderTest, EmptyRangeOrNoTravelNeverDividesByZero)
