@@ -15,6 +15,8 @@
 #include "controls/Slider.h"
 #include "util/Log.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -221,4 +223,19 @@ TEST_F(PlayControlViewTest, LanguageAndSkinChangesKeepTheStatesShown)
     EXPECT_EQ(bar->poPlayBtn()->shownImage(), pmGetSkinImage("button_pause.png"));
     EXPECT_EQ(bar->poPlayBtn()->toolTip(), pmLoadString("IDS_PAUSE"));
     EXPECT_EQ(bar->poPrevBtn()->shownImage(), pmGetSkinImage("button_previous.png"));
+}
+
+TEST_F(PlayControlViewTest, BarWithoutABackgroundImageStillDraws)
+{
+    QTemporaryDir skin;
+    QFile broken(skin.filePath(pmSkinImageName(0, "playbar_background.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    qputenv("KORIV_SKIN_DIR", skin.path().toUtf8());
+    auto bar = makeBar();
+    qunsetenv("KORIV_SKIN_DIR");
+    EXPECT_TRUE(bar->backgroundSize().isEmpty());
+    bar->SetPlayTime(75, 0, true);
+    EXPECT_FALSE(bar->grab().isNull());
 }
