@@ -197,6 +197,7 @@ void AppDelegate::applicationWillTerminate()
 {
     pmWriteLog("Application will be closed!");
     m_nCurPlayIndex = -1;
+    stopMonitorFolder();
 }
 
 // ---- Menus ----

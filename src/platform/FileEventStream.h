@@ -1,0 +1,70 @@
+#pragma once
+// The file-system event stream of the folder watcher, over inotify: every folder of the
+// watched trees has a watch, the kernel's events become the stream's flag bits, and they go to
+// the callback in batches, one latency period after the first change of a batch.
+
+#include "library/FolderEventCoalescer.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QSocketNotifier;
+
+class FileEventStream : public QObject {
+    Q_OBJECT
+public:
+    using Callback = std::function<void(FileEventStream* stream, const std::vector<FolderStreamEvent>& batch)>;
+
+    // Event id that means "from now on".
+    static constexpr std::uint64_t kSinceNow = ~std::uint64_t(0);
+    // Folders watched per stream at most; the kernel limits watches per user.
+    static constexpr size_t kMaxWatchedFolders = 8192;
+
+    // Creates the stream: watches on every folder of each path's tree. Nothing is delivered
+    // until start() runs on the thread whose event loop delivers.
+    FileEventStream(const std::vector<std::string>& paths, std::uint64_t sinceWhen, double latencySeconds,
+                    Callback callback);
+    ~FileEventStream() override;
+
+    // The kernel gave a descriptor and a watch on the first path.
+    bool isValid() const;
+    // Starts reading on the calling thread's event loop (the thread this object lives in).
+    void start();
+    // Stops delivering for good; safe from any thread.
+    void invalidate() { mInvalid = true; }
+    // Reads what the kernel has queued and delivers the pending batch now.
+    void flushSync();
+    // The same, delivered from the event loop as soon as it runs.
+    void flushAsync();
+    QString description() const;
+
+private:
+    void addTree(const std::string& root, size_t rootIndex);
+    void readEvents();
+    void queueRecord(int wd, std::uint32_t mask, std::string_view name);
+    void deliver();
+
+    struct Watch {
+        std::string folder;
+        size_t root = 0; // index into mRoots
+    };
+
+    int mFd = -1;
+    std::vector<std::string> mRoots;
+    std::unordered_map<int, Watch> mWatches;
+    FolderEventCoalescer mPending;
+    QSocketNotifier* mNotifier = nullptr;
+    QTimer mLatencyTimer;
+    Callback mCallback;
+    std::atomic<bool> mInvalid{false};
+    std::uint64_t mSinceWhen;
+    double mLatency;
+};
