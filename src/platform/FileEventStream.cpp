@@ -40,6 +40,8 @@ FileEventStream::FileEventStream(const std::vector<std::string>& paths, std::uin
         }
     }
     mLatencyTimer.setSingleShot(true);
+    // A coarse timer may fire 5 % early; the latency is a promise to the listener.
+    mLatencyTimer.setTimerType(Qt::PreciseTimer);
     connect(&mLatencyTimer, &QTimer::timeout, this, &FileEventStream::deliver);
     mFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (mFd < 0) {

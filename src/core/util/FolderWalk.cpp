@@ -15,6 +15,8 @@ public:
     FolderWalk(const FolderWalkLimits& limits, const std::function<bool(const std::string&, bool)>& visit)
         : mLimits(limits), mVisit(visit) {}
 
+    // Marks the folder as seen; false when it was seen before (a link back up the tree).
+    bool firstVisit(int dirFd);
     // Takes the descriptor; false once the walk is over.
     bool enter(int dirFd, std::string& path, int depth);
     bool limited() const { return mLimited; }
@@ -29,13 +31,14 @@ private:
     bool mLimited = false;
 };
 
-bool FolderWalk::enter(int dirFd, std::string& path, int depth)
+bool FolderWalk::firstVisit(int dirFd)
 {
     struct stat st;
-    if (::fstat(dirFd, &st) != 0 || !mVisited.emplace(st.st_dev, st.st_ino).second) {
-        ::close(dirFd);
-        return true;
-    }
+    return ::fstat(dirFd, &st) == 0 && mVisited.emplace(st.st_dev, st.st_ino).second;
+}
+
+bool FolderWalk::enter(int dirFd, std::string& path, int depth)
+{
     DIR* dir = ::fdopendir(dirFd);
     if (!dir) {
         ::close(dirFd);
@@ -63,16 +66,24 @@ bool FolderWalk::walkEntries(DIR* dir, std::string& path, int depth)
             struct stat st;
             isFolder = ::fstatat(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode);
         }
+        int child = -1;
+        if (isFolder) {
+            child = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (child >= 0 && !firstVisit(child)) {
+                ::close(child);
+                continue;
+            }
+        }
         if (path.back() != '/')
             path += '/';
         path += name;
         bool goOn = mVisit(path, isFolder);
-        if (goOn && isFolder) {
-            if (depth >= mLimits.maxDepth) {
-                mLimited = true;
+        if (child >= 0) {
+            if (goOn && depth < mLimits.maxDepth) {
+                goOn = enter(child, path, depth + 1);
             } else {
-                const int child = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-                goOn = child < 0 || enter(child, path, depth + 1);
+                mLimited = mLimited || (goOn && depth >= mLimits.maxDepth);
+                ::close(child);
             }
         }
         path.resize(base);
@@ -94,7 +105,10 @@ bool walkFolderTree(const std::string& root, const FolderWalkLimits& limits,
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     FolderWalk walk(limits, visit);
-    walk.enter(fd, path, 0);
+    if (walk.firstVisit(fd))
+        walk.enter(fd, path, 0);
+    else
+        ::close(fd);
     return !walk.limited();
 }
 
