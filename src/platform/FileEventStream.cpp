@@ -1,11 +1,13 @@
 #include "FileEventStream.h"
 
+#include "MountWatcher.h"
 #include "library/FolderEventFlags.h"
 #include "util/FolderWalk.h"
 #include "util/Log.h"
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -91,6 +93,39 @@ void FileEventStream::start()
         return;
     mNotifier = new QSocketNotifier(mFd, QSocketNotifier::Read, this);
     connect(mNotifier, &QSocketNotifier::activated, this, &FileEventStream::readEvents);
+    watchMounts();
+}
+
+void FileEventStream::watchMounts()
+{
+    mMounts = new MountWatcher(this);
+    bool onVolume = false;
+    for (const std::string& root : mRoots) {
+        std::string point = mountPointOf(mMounts->mounts(), root);
+        if (point == "/")
+            point.clear(); // the system's own disk does not go away under the program
+        onVolume = onVolume || !point.empty();
+        mRootMounts.push_back(std::move(point));
+    }
+    if (onVolume)
+        connect(mMounts, &MountWatcher::mountsChanged, this, &FileEventStream::checkMounts);
+}
+
+void FileEventStream::checkMounts()
+{
+    const std::vector<MountEntry>& mounts = mMounts->mounts();
+    for (size_t i = 0; i < mRootMounts.size(); ++i) {
+        std::string& point = mRootMounts[i];
+        if (point.empty())
+            continue;
+        const bool mounted = std::any_of(mounts.begin(), mounts.end(),
+                                         [&](const MountEntry& mount) { return mount.mountPoint == point; });
+        if (!mounted) {
+            mPending.add(nextEventId(), mRoots[i], kFolderEventUnmount);
+            point.clear();
+        }
+    }
+    queued();
 }
 
 void FileEventStream::readEvents()
@@ -104,6 +139,11 @@ void FileEventStream::readEvents()
             queueRecord(record.wd, record.mask, record.name);
         });
     }
+    queued();
+}
+
+void FileEventStream::queued()
+{
     if (!mPending.empty() && !mLatencyTimer.isActive())
         mLatencyTimer.start(int(mLatency * 1000));
 }

@@ -2,6 +2,9 @@
 // The file-system event stream of the folder watcher, over inotify: every folder of the
 // watched trees has a watch, the kernel's events become the stream's flag bits, and they go to
 // the callback in batches, one latency period after the first change of a batch.
+// The kernel reports an unmount only once nothing on the volume is open any more, so a card
+// pulled out while a recording plays would go unnoticed; the mount table is watched as well,
+// and a watched path whose volume leaves it is reported unmounted at once.
 
 #include "library/FolderEventCoalescer.h"
 
@@ -16,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+class MountWatcher;
 class QSocketNotifier;
 
 class FileEventStream : public QObject {
@@ -50,6 +54,9 @@ private:
     void addTree(const std::string& root, size_t rootIndex);
     void readEvents();
     void queueRecord(int wd, std::uint32_t mask, std::string_view name);
+    void watchMounts();
+    void checkMounts();
+    void queued();
     void deliver();
 
     struct Watch {
@@ -60,6 +67,8 @@ private:
     int mFd = -1;
     std::vector<std::string> mRoots;
     std::unordered_map<int, Watch> mWatches;
+    std::vector<std::string> mRootMounts; // the mount point under each root; empty once gone or for "/"
+    MountWatcher* mMounts = nullptr;
     FolderEventCoalescer mPending;
     QSocketNotifier* mNotifier = nullptr;
     QTimer mLatencyTimer;

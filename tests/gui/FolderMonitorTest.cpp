@@ -147,6 +147,30 @@ TEST_F(FolderMonitorTest, UnmountingTheCardWhileWatchedEmptiesThePlayList)
     EXPECT_EQ(app->getState(), 0);
 }
 
+TEST_F(FolderMonitorTest, ACardPulledOutWhileARecordingIsOpenEmptiesThePlayListToo)
+{
+    TmpfsMount card(folder());
+    if (!card.isMounted())
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << card.error().toStdString();
+    writeCard(2);
+    auto app = launchApplication(folder());
+    ASSERT_EQ(app->playlist().count(), 2);
+    // Held open as a player holds what it plays: the kernel keeps the volume, and tells of the
+    // unmount only when the file is closed, but the volume has left the mount table.
+    QFile playing(recording(1));
+    ASSERT_TRUE(playing.open(QIODevice::ReadOnly));
+
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(card.unmount()) << card.error().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app->playlist().empty(); }, kEventWaitMs));
+    std::cout << "[ FIGURE   ] unmount to empty play list, a recording open: " << clock.elapsed() << " ms" << std::endl;
+    EXPECT_GE(logIndexOf(logMessages(), "Folder is removed or unmounted - " + folder()), 0);
+    playing.close();
+    runEventLoopFor(1200); // the kernel's own report follows, and finds nothing left to do
+    EXPECT_TRUE(app->playlist().empty());
+}
+
 TEST_F(FolderMonitorTest, EveryBuildMovesTheWatchAndTerminationStopsIt)
 {
     writeCard(2);
