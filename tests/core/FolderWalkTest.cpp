@@ -1,6 +1,8 @@
 // The bounded folder walk behind the watches and the card probe, on real folders.
 #include "library/CardProbe.h"
+#include "util/FileQueries.h"
 #include "util/FolderWalk.h"
+#include "util/MissingFolderMemo.h"
 
 #include "TempDir.h"
 #include "VideoFixtures.h"
@@ -67,4 +69,22 @@ TEST(CardProbe, ADcimFolderWithAValidRecordingMakesACard)
     deep.write("DCIM/A/zz/FILE0001F.MP4", makeMp4());
     EXPECT_TRUE(pmFindCardRecordings(deep.path()));
     EXPECT_FALSE(pmFindCardRecordings(deep.path(), {10, 4}));
+}
+
+TEST(MissingFolderMemo, FilesOfAMissingFolderAreMissingAndOthersAreStillChecked)
+{
+    TempDir dir;
+    const std::string kept = dir.write("DCIM/100F/a.MP4", "x");
+    const std::string gone = dir.path() + "/DCIM/100R/b.MP4"; // its folder is not made
+    {
+        const MissingFolderMemo memo;
+        EXPECT_TRUE(pmIsFileExist(kept));
+        EXPECT_FALSE(pmIsFileExist(dir.file("DCIM/100F/deleted.MP4"))); // the folder is there, the file not
+        EXPECT_FALSE(pmIsFileExist(gone));
+        dir.write("DCIM/100R/b.MP4", "x"); // back during the pass: not seen in it
+        EXPECT_FALSE(pmIsFileExist(gone));
+        EXPECT_TRUE(pmIsFileExist("/")); // no folder part to look up
+    }
+    EXPECT_EQ(MissingFolderMemo::current(), nullptr);
+    EXPECT_TRUE(pmIsFileExist(gone));
 }

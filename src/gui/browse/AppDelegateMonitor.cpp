@@ -11,6 +11,7 @@
 #include "library/FolderEventFlags.h"
 #include "library/WatchedPaths.h"
 #include "util/FileQueries.h"
+#include "util/MissingFolderMemo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,6 +79,8 @@ void AppDelegate::onMonitorFolder()
         pmWriteLog("AppDelegate::OnMonitorFolder() - Rentry, it is checking...");
     m_bCheckFolder = true;
     pmWriteLog("AppDelegate::OnMonitorFolder() - start");
+    // A pulled card takes whole folders with it: each is looked up once, not each file in it.
+    const MissingFolderMemo memo;
     if (!mPlaylist.empty() && !mPlaylist.isAllMediaExist()) {
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to VideoLibIsReady()");
         // Playback pauses and the calendar hears that the library is ready here, once the
