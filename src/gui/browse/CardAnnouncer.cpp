@@ -12,7 +12,20 @@
 #include <QPushButton>
 #include <QThreadPool>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
+
+// The login name the desktop mounts volumes under; USER is missing in some sessions.
+QString userName()
+{
+    const QString user = qEnvironmentVariable("USER");
+    if (!user.isEmpty())
+        return user;
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
+}
 
 std::vector<std::string> toStdPaths(const QStringList& paths)
 {
@@ -44,7 +57,7 @@ QStringList CardAnnouncer::defaultMountRoots()
     const QString fromEnvironment = qEnvironmentVariable("KORIV_MOUNT_ROOTS");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment.split(':', Qt::SkipEmptyParts);
-    const QString user = qEnvironmentVariable("USER");
+    const QString user = userName();
     QStringList roots;
     if (!user.isEmpty())
         roots << "/media/" + user << "/run/media/" + user;
