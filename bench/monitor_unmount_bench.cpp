@@ -103,6 +103,6 @@ int main(int argc, char** argv)
     std::printf("unmount to empty play list: %lld ms = latency %lld ms + %lld ms (target: + 100 ms)\n", elapsed,
                 latency, elapsed - latency);
     if (std::getenv("KORIV_BENCH_LOG"))
-        run("grep -A12 'Folder is removed' '" + pmGetLogPath() + "'");
+        run("grep -E -A1 'startMonitorFolder|Folder is removed' '" + pmGetLogPath() + "'");
     return app.playlist().empty() ? 0 : 1;
 }

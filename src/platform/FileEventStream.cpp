@@ -85,6 +85,7 @@ void FileEventStream::addTree(const std::string& root, size_t rootIndex)
         // path it was first found under.
         mWatches.try_emplace(wd, Watch{folders[i], rootIndex});
     }
+    mWatchCount = mWatches.size();
 }
 
 void FileEventStream::start()
@@ -159,6 +160,7 @@ void FileEventStream::queueRecord(int wd, std::uint32_t mask, std::string_view n
         return;
     if (mask & IN_IGNORED) {
         mWatches.erase(watch);
+        mWatchCount = mWatches.size();
         return;
     }
     const std::string& root = mRoots[watch->second.root];
@@ -208,7 +210,7 @@ QString FileEventStream::description() const
     const QString since = mSinceWhen == kSinceNow ? QStringLiteral("now") : QString::number(mSinceWhen);
     return QString("FileEventStream { inotify fd = %1, watched folders = %2, latency = %3 s, since = %4, paths = %5 }")
         .arg(mFd)
-        .arg(mWatches.size())
+        .arg(mWatchCount.load())
         .arg(mLatency, 0, 'f', 1)
         .arg(since, roots.join(", "));
 }

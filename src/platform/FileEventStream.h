@@ -38,7 +38,7 @@ public:
                     Callback callback);
     ~FileEventStream() override;
 
-    // The kernel gave a descriptor and a watch on the first path.
+    // The kernel gave a descriptor and at least one watch.
     bool isValid() const;
     // Starts reading on the calling thread's event loop (the thread this object lives in).
     void start();
@@ -48,6 +48,7 @@ public:
     void flushSync();
     // The same, delivered from the event loop as soon as it runs.
     void flushAsync();
+    // Safe from any thread: it reads only what does not change once the stream is made.
     QString description() const;
 
 private:
@@ -67,6 +68,7 @@ private:
     int mFd = -1;
     std::vector<std::string> mRoots;
     std::unordered_map<int, Watch> mWatches;
+    std::atomic<size_t> mWatchCount{0}; // mWatches.size(), for description() on other threads
     std::vector<std::string> mRootMounts; // the mount point under each root; empty once gone or for "/"
     MountWatcher* mMounts = nullptr;
     FolderEventCoalescer mPending;
