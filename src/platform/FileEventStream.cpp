@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -146,7 +147,7 @@ void FileEventStream::readEvents()
 void FileEventStream::queued()
 {
     if (!mPending.empty() && !mLatencyTimer.isActive())
-        mLatencyTimer.start(int(mLatency * 1000));
+        mLatencyTimer.start(int(std::clamp(mLatency * 1000, 0.0, double(std::numeric_limits<int>::max()))));
 }
 
 void FileEventStream::queueRecord(int wd, std::uint32_t mask, std::string_view name)
