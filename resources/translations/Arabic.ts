@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>التحقق من التحديثات…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>تم إدخال بطاقة ذاكرة تحتوي على تسجيلات: %1. هل تريد فتحها؟</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Check for Updates…</source>
         <translation>Zkontrolovat aktualizace…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Byla vložena paměťová karta se záznamy: %1. Otevřít ji?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Check for Updates…</source>
         <translation>Zoeken naar updates…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Er is een geheugenkaart met opnamen geplaatst: %1. Openen?</translation>
+    </message>
 </context>
 </TS>

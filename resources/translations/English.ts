@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>Check for Updates…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>A memory card with recordings was inserted: %1. Open it?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Une carte mémoire contenant des enregistrements a été insérée : %1. L’ouvrir ?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Eine Speicherkarte mit Aufnahmen wurde eingelegt: %1. Öffnen?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Check for Updates…</source>
         <translation>Frissítések keresése…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Felvételeket tartalmazó memóriakártya került behelyezésre: %1. Megnyitja?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Check for Updates…</source>
         <translation>Verifica aggiornamenti…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>È stata inserita una scheda di memoria con registrazioni: %1. Aprirla?</translation>
+    </message>
 </context>
 </TS>

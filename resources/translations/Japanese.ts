@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>録画を含むメモリーカードが挿入されました: %1。開きますか?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Check for Updates…</source>
         <translation>Ieškoti naujinių…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Įdėta atminties kortelė su įrašais: %1. Atidaryti ją?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Check for Updates…</source>
         <translation>Sprawdź aktualizacje…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Włożono kartę pamięci z nagraniami: %1. Otworzyć ją?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Procurar atualizações…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Foi inserido um cartão de memória com gravações: %1. Abri-lo?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Check for Updates…</source>
         <translation>Caută actualizări…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>A fost introdus un card de memorie cu înregistrări: %1. Îl deschideți?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>Проверить обновления…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Вставлена карта памяти с записями: %1. Открыть её?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>Check for Updates…</source>
         <translation>检查更新…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>已插入含有录像的存储卡：%1。是否打开？</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Check for Updates…</source>
         <translation>Skontrolovať aktualizácie…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Bola vložená pamäťová karta so záznamami: %1. Otvoriť ju?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Check for Updates…</source>
         <translation>Preveri posodobitve…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Vstavljena je bila pomnilniška kartica s posnetki: %1. Jo želite odpreti?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Se ha insertado una tarjeta de memoria con grabaciones: %1. ¿Abrirla?</translation>
+    </message>
 </context>
 </TS>

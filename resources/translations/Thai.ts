@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>ตรวจหาอัปเดต…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>มีการใส่การ์ดหน่วยความจำที่มีไฟล์บันทึก: %1 ต้องการเปิดหรือไม่?</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Check for Updates…</source>
         <translation>檢查更新…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>已插入含有錄影的記憶卡：%1。是否開啟？</translation>
+    </message>
 </context>
 </TS>

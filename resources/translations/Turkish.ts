@@ -405,5 +405,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Check for Updates…</source>
         <translation>Güncellemeleri denetle…</translation>
     </message>
+    <message id="IDS_CARD_INSERTED">
+        <source>A memory card with recordings was inserted: %1. Open it?</source>
+        <translation>Kayıt içeren bir hafıza kartı takıldı: %1. Açılsın mı?</translation>
+    </message>
 </context>
 </TS>

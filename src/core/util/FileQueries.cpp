@@ -1,5 +1,7 @@
 #include "util/FileQueries.h"
 
+#include "util/MissingFolderMemo.h"
+
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -12,8 +14,12 @@ bool pmDeleteFile(const std::string& path)
 
 bool pmIsFileExist(const std::string& path)
 {
+    if (path.empty())
+        return false;
+    if (MissingFolderMemo* memo = MissingFolderMemo::current(); memo && !memo->folderMayHold(path))
+        return false;
     struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0;
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 std::uint64_t pmGetFileSize(const std::string& path)

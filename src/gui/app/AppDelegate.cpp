@@ -198,6 +198,7 @@ void AppDelegate::applicationWillTerminate()
 {
     pmWriteLog("Application will be closed!");
     m_nCurPlayIndex = -1;
+    stopMonitorFolder();
 }
 
 // ---- Menus ----

@@ -4,6 +4,7 @@
 // of the window and answers the tool bar and the menus.
 
 #include "MainWindowLayout.h"
+#include "browse/SCEventListenerProtocol.h"
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
 
@@ -15,12 +16,14 @@
 
 class MainWindow;
 class PanelHost;
+class CardAnnouncer;
 class PlayControlView;
+class SCEvents;
 class SleepWatcher;
 class ToolbarView;
 class QWidget;
 
-class AppDelegate : public QObject {
+class AppDelegate : public QObject, public SCEventListenerProtocol {
     Q_OBJECT
 public:
     explicit AppDelegate(QObject* parent = nullptr);
@@ -72,6 +75,13 @@ public:
     void showCalendar(bool show);
     void onButtonBrowse();
     void openFolder(const QString& folder);
+    // Folder monitoring (browse/AppDelegateMonitor.cpp)
+    void startMonitorFolder(const QString& folder);
+    void stopMonitorFolder();
+    void pathWatcher(SCEvents* pathWatcher, const SCEvent& event) override;
+    void onMonitorFolder();
+    SCEvents* folderEvents() const { return _events; }
+    CardAnnouncer* cardAnnouncer() const { return mCardAnnouncer; }
 
     // ---- Playback (playback/AppDelegatePlayback.cpp) ----
     void enableMediaButton(bool on);
@@ -154,6 +164,9 @@ private:
     bool m_bAllFile = false;
     bool m_bCheckFolder = false;
     qint64 m_lLastTime = 0;
+    // Folder monitoring.
+    SCEvents* _events = nullptr;
+    CardAnnouncer* mCardAnnouncer = nullptr;
 
     // Playback.
     PlayControlView* mPlaybarView = nullptr;

@@ -37,6 +37,7 @@ void AppDelegate::addBrowseObservers()
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.addObserver(this, kFileListViewCheckBoxNotification, [this](const Notification&) { rebuildPlaylist(); });
     center.addObserver(this, kCalendarSelChangedNotification, [this](const Notification&) { rebuildPlaylist(); });
+    center.addObserver(this, kVideoFileIsRemoved, [this](const Notification&) { onMonitorFolder(); });
 }
 
 bool AppDelegate::buildVideoLibrary(const QString& folder)
@@ -48,6 +49,7 @@ bool AppDelegate::buildVideoLibrary(const QString& folder)
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
         pmWriteLogText("AppDelegate::buildVideoLibrary - cannot read the folder - " + folder);
+    startMonitorFolder(folder);
     pmWriteLogText(QString::asprintf("AppDelegate::buildVideoLibrary - found video count = %ld, bOK = %d", long(count), 1));
     checkLastVideoDate();
     rebuildPlaylist();

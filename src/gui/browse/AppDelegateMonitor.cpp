@@ -1,0 +1,97 @@
+// The controller's folder monitoring: the folder shown is watched, and recordings that vanish
+// from it (files deleted, the folder removed or renamed, the card unmounted) leave the play
+// list. New files are not added: the library is built again only when a folder is chosen.
+#include "AppDelegate.h"
+
+#include "CardAnnouncer.h"
+#include "LogText.h"
+#include "MainWindow.h"
+#include "SCEvents.h"
+#include "WaitingWindow/WaitingWindowController.h"
+#include "library/FolderEventFlags.h"
+#include "library/WatchedPaths.h"
+#include "util/FileQueries.h"
+#include "util/MissingFolderMemo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+bool isAtOrBelow(const QString& path, const QString& folder)
+{
+    const QString clean = QDir::cleanPath(path);
+    const QString root = QDir::cleanPath(folder);
+    return clean == root || clean.startsWith(root.endsWith('/') ? root : root + '/');
+}
+
+} // namespace
+
+void AppDelegate::startMonitorFolder(const QString& folder)
+{
+    pmWriteLogText("AppDelegate::startMonitorFolder() - " + folder);
+    if (_events) {
+        _events->stopWatchingPaths();
+    } else {
+        _events = new SCEvents(this);
+        _events->setDelegate(this);
+        // Cards are announced from the first library build on, for the life of the program.
+        mCardAnnouncer = new CardAnnouncer(mWindow, [this](const QString& volume) { openFolder(volume); },
+                                           [this](const QString& volume) {
+                                               // Shown means built from that volume while it was there.
+                                               return isAtOrBelow(mCurFolder, volume) &&
+                                                      std::any_of(mVideoLib.videoLib().begin(), mVideoLib.videoLib().end(),
+                                                                  [](const AMediaFile& file) { return pmIsFileExist(file.URL()); });
+                                           },
+                                           this);
+    }
+    QStringList paths;
+    for (const std::string& path : pmMonitorPaths(folder.toStdString()))
+        paths << QString::fromStdString(path);
+    // Deliveries and the reaction below run on the main thread.
+    _events->startWatchingPaths(paths, QCoreApplication::instance()->thread());
+}
+
+void AppDelegate::stopMonitorFolder()
+{
+    if (_events)
+        _events->stopWatchingPaths();
+}
+
+void AppDelegate::pathWatcher(SCEvents*, const SCEvent& event)
+{
+    pmWriteLog("AppDelegate::pathWatcher() - " + event.description());
+    const int flags = event.eventFlags();
+    if (flags == kFolderEventRootChanged || flags == kFolderEventUnmount) {
+        pmWriteLog("Folder is removed or unmounted - " + event.eventPath());
+        onMonitorFolder();
+    } else if (flags & (kFolderEventItemRemoved | kFolderEventItemRenamed)) {
+        pmWriteLog("Folder is removed or rename - " + event.eventPath());
+        onMonitorFolder();
+    }
+}
+
+void AppDelegate::onMonitorFolder()
+{
+    if (m_bCheckFolder)
+        pmWriteLog("AppDelegate::OnMonitorFolder() - Rentry, it is checking...");
+    m_bCheckFolder = true;
+    pmWriteLog("AppDelegate::OnMonitorFolder() - start");
+    // A pulled card takes whole folders with it: each is looked up once, not each file in it.
+    const MissingFolderMemo memo;
+    if (!mPlaylist.empty() && !mPlaylist.isAllMediaExist()) {
+        pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to VideoLibIsReady()");
+        // Playback pauses and the calendar hears that the library is ready here, once the
+        // player and the calendar panel exist.
+        pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to CheckLastVideoDate");
+        checkLastVideoDate();
+        pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to RebuildPlayList");
+        pmStartWait();
+        rebuildPlaylist();
+        pmEndWait();
+    }
+    m_bCheckFolder = false;
+    pmWriteLog("AppDelegate::OnMonitorFolder() - end");
+}
