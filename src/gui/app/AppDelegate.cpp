@@ -14,6 +14,8 @@
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
+#include "browse/CalendarView.h"
+#include "browse/FileListView.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -203,7 +205,7 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
 {
-    for (PanelHost* host : {mPlaybarView, mCalendarView, mFileListView, mGsensorView, mMapView})
+    for (PanelHost* host : {mPlaybarView, mGsensorView, mMapView})
         action(host);
 }
 
@@ -214,6 +216,8 @@ void AppDelegate::languageMenuItemClicked(int tag)
     pmInstallLanguageTranslator();
     followWritingDirection();
     mToolbarView->changeLanguage();
+    mCalendarView->changeLanguage();
+    mFileListView->changeLanguage();
     mWindow->changeLanguage();
     // The G-sensor graph's images carry texts of the language.
     mGsensorView->loadSkinBitmap();
@@ -231,6 +235,8 @@ void AppDelegate::skinMenuItemClicked(int tag)
     qInfo().noquote() << "skinMenuItemClicked ! - " + QString::number(tag);
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
+    mCalendarView->loadSkinBitmap();
+    mFileListView->loadSkinBitmap();
     forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
 }
 

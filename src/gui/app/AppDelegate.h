@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 
+class CalendarView;
+class FileListView;
 class MainWindow;
 class PanelHost;
 class SleepWatcher;
@@ -71,6 +73,12 @@ public:
     void showCalendar(bool show);
     void onButtonBrowse();
     void openFolder(const QString& folder);
+    // Some library recording, of any category, was made on that day (the calendar's marks).
+    bool isMediaExistByDate(int year, int month, int day) const;
+    // Replaces the library as a scan would leave it, without scanning.
+    void setVideoLib(std::vector<AMediaFile> files);
+    CalendarView* calendarView() const { return mCalendarView; }
+    FileListView* fileListView() const { return mFileListView; }
 
     // ---- Playback (playback/AppDelegatePlayback.cpp) ----
     void enableMediaButton(bool on);
@@ -91,8 +99,6 @@ public:
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
     PanelHost* playbarView() const { return mPlaybarView; }
-    PanelHost* calendarView() const { return mCalendarView; }
-    PanelHost* fileListView() const { return mFileListView; }
     PanelHost* gsensorView() const { return mGsensorView; }
     PanelHost* mapView() const { return mMapView; }
     PanelHost* playerView() const { return mPlayerView; }
@@ -142,14 +148,12 @@ private:
     QRect m_rectNormalScreen;
 
     // Library and play list.
-    PanelHost* mFileListView = nullptr;
-    PanelHost* mCalendarView = nullptr;
+    FileListView* mFileListView = nullptr;
+    CalendarView* mCalendarView = nullptr;
     double mCalendarHeight = 0; // lower by the folded month grid in list mode
     VideoLibrary mVideoLib;
     Playlist mPlaylist;
     QString mCurFolder;
-    // The day the play list shows in calendar mode, until the calendar panel keeps it.
-    std::optional<CalendarDate> mSelectedDay;
     bool m_bAllFile = false;
     bool m_bCheckFolder = false;
     qint64 m_lLastTime = 0;
