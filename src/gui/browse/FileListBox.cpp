@@ -44,7 +44,7 @@ QString fileNameOf(const QString& path)
 FileListBox::FileListBox(const QRect& frame, QWidget* parent)
     : ScrollListBox(frame, "list_d.png", kSlotTableSize, parent), mNameFont(helvetica(15)), mDateFont(helvetica(11))
 {
-    mNameLineHeight = QFontMetricsF(mNameFont).boundingRect("TEST").height();
+    mNameLineHeight = QFontMetricsF(mNameFont).tightBoundingRect("TEST").height();
     finishConstruction();
 }
 
@@ -168,15 +168,26 @@ void FileListBox::drawRow(QPainter& painter, int slot, int row)
     drawIcon(categoryIcon(row), 28);
 
     const RowTexts texts = rowTexts(row);
-    const Qt::Alignment side = bDrawR2L ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment side = (bDrawR2L ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
     painter.setPen(textColour(row));
+    // The lines are placed by their capitals: the row is laid out for a face whose line box
+    // hugs them, and installed faces add different room above, which would make the two
+    // lines run into each other.
+    const auto drawLine = [&](const QRectF& yUp, double baseline, const QFontMetricsF& metrics, const QString& text) {
+        const QRect frame = toQt(yUp);
+        painter.drawText(QRectF(frame.x(), baseline - metrics.ascent(), frame.width(), metrics.height()), side, text);
+    };
+    const QFontMetricsF nameMetrics(mNameFont);
+    const QFontMetricsF dateMetrics(mDateFont);
     painter.setFont(mNameFont);
     const double half = std::trunc(nItemHeight / 2.0);
-    painter.drawText(toQt(QRectF(mirroredX(65, 210), item.y() + half - 6, 210, half)), side | Qt::AlignTop, texts.name);
+    const QRectF name(mirroredX(65, 210), item.y() + half - 6, 210, half);
+    drawLine(name, toQt(name).top() + nameMetrics.capHeight(), nameMetrics, texts.name);
     painter.setFont(mDateFont);
-    const double bandY = item.y() + 6;
-    painter.drawText(toQt(QRectF(mirroredX(65, 66), bandY, 66, mNameLineHeight)), side | Qt::AlignVCenter, texts.date);
-    painter.drawText(toQt(QRectF(mirroredX(143, 56), bandY, 56, mNameLineHeight)), side | Qt::AlignVCenter, texts.time);
+    const QRectF band(0, item.y() + 6, 0, mNameLineHeight);
+    const double dateBaseline = toQt(band).top() + (mNameLineHeight + dateMetrics.capHeight()) / 2;
+    drawLine(QRectF(mirroredX(65, 66), band.y(), 66, band.height()), dateBaseline, dateMetrics, texts.date);
+    drawLine(QRectF(mirroredX(143, 56), band.y(), 56, band.height()), dateBaseline, dateMetrics, texts.time);
 }
 
 void FileListBox::drawRows(QPainter& painter)

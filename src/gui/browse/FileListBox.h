@@ -65,6 +65,6 @@ private:
     QImage poParkingBitamp;
     QFont mNameFont;
     QFont mDateFont;
-    double mNameLineHeight = 0;
+    double mNameLineHeight = 0; // the height of "TEST" in the name font
     std::array<DateCache, kSlotTableSize> mDateCache;
 };
