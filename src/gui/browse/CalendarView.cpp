@@ -295,7 +295,8 @@ void CalendarView::drawMonth(QPainter& painter)
     painter.setFont(helvetica(12));
     for (int i = 0; i < 7; ++i) {
         painter.setPen(i == 0 || i == 6 ? QColor(125, 15, 15) : QColor(Qt::white));
-        painter.drawText(toQt(rectWeekLabel[size_t(i)]), Qt::AlignCenter,
+        // The titles' band is lower than a line of text: let the glyphs reach over it.
+        painter.drawText(toQt(rectWeekLabel[size_t(i)]), Qt::AlignCenter | Qt::TextDontClip,
                          pmLoadString(QString::asprintf("IDS_WEEK_%d", i + 1)));
     }
     painter.setFont(helvetica(14));

@@ -168,7 +168,8 @@ void FileListBox::drawRow(QPainter& painter, int slot, int row)
     drawIcon(categoryIcon(row), 28);
 
     const RowTexts texts = rowTexts(row);
-    const Qt::Alignment side = (bDrawR2L ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+    // The list mirrors itself; the application's writing direction must not swap it back.
+    const Qt::Alignment side = (bDrawR2L ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop;
     painter.setPen(textColour(row));
     // The lines are placed by their capitals: the row is laid out for a face whose line box
     // hugs them, and installed faces add different room above, which would make the two
