@@ -205,3 +205,25 @@ TEST_F(FileListBoxTest, EachCategoryHasItsIcon)
     EXPECT_TRUE(list.categoryIcon(3).isNull()); // triplapse
     EXPECT_EQ(list.categoryIcon(4), parking);   // time-lapse
 }
+
+TEST_F(FileListBoxTest, MirroredRowsKeepTheirTextsAtTheRightUnderARightToLeftApplication)
+{
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    FileListBox list(QRect(0, 0, 291, 80));
+    list.relayoutContents(true, list.size());
+    list.insertString(0, folder.filePath("A.MP4"));
+    list.setCurSel(1); // no selection bar behind the row
+    const QImage shown = list.grab().toImage();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    // The name's box runs from x 16 to 226 and its text ends at the right.
+    const auto inked = [&](int from, int to) {
+        const QColor ground = shown.pixelColor(from, 40 - 34 + 2);
+        for (int x = from; x < to; ++x)
+            for (int y = 6; y < 22; ++y)
+                if (shown.pixelColor(x, y) != ground)
+                    return true;
+        return false;
+    };
+    EXPECT_FALSE(inked(16, 150));
+    EXPECT_TRUE(inked(180, 226));
+}
