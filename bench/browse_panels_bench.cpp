@@ -147,9 +147,17 @@ int main(int argc, char** argv)
     }
     category.print("category box clicked -> list painted (one day)", 50);
 
+    // Days of the shown month up to the newest one, all with recordings.
+    std::vector<int> recordedCells;
+    const CalendarDate newest = calendar->chosenDay();
+    for (int cell = 0; cell < kMonthGridCells; ++cell) {
+        const CalendarDate& date = calendar->cells()[size_t(cell)];
+        if (date.month == newest.month && date.day <= newest.day)
+            recordedCells.push_back(cell);
+    }
     Figures day;
     for (int i = 0; i < 40; ++i) {
-        const int cell = 7 + i % 21; // rows 1 to 3 are days of the shown month
+        const int cell = recordedCells[size_t(i) % recordedCells.size()];
         start = Clock::now();
         clickCentre(calendar, calendar->cellFrame(cell));
         list->repaint();
@@ -180,12 +188,20 @@ int main(int argc, char** argv)
     calendarPaint.print("  of which the calendar's painting", 2);
 
     Figures paint;
+    Figures render;
+    QImage canvas(list->size(), QImage::Format_ARGB32_Premultiplied);
     for (int i = 0; i < 200; ++i) {
         start = Clock::now();
         list->repaint();
         paint.add(msSince(start));
+        // The same drawing into an image of its own, which always runs every row's drawing.
+        start = Clock::now();
+        list->render(&canvas);
+        render.add(msSince(start));
     }
+    std::printf("file list: %d rows, %d shown\n", list->getCount(), std::min(list->getCount(), list->itemCount()));
     paint.print("file list painted (visible rows, file dates)", 4);
+    render.print("  the same, drawn into an image", 4);
 
     Figures allFiles;
     Figures allCategory;
