@@ -140,3 +140,22 @@ TEST_F(VideoLibraryTest, DeletedRecordingsLeaveThePlaylistButNotTheLibrary)
     EXPECT_EQ(before.getFilePathInPlaylist(2), std::nullopt);
     EXPECT_EQ(before.getFilePathInPlaylist(-1), std::nullopt);
 }
+
+TEST_F(VideoLibraryTest, EveryEditOfTheLibraryRenewsItsDaysAndOrder)
+{
+    add("FILE0001.MP4", 1, 8);
+    library.build(dir.path());
+    ASSERT_TRUE(library.isMediaExistByDate(2026, 3, 1));
+    const std::string later = add("FILE0002.MP4", 5, 8);
+    library.addVideoFile(later);
+    EXPECT_TRUE(library.isMediaExistByDate(2026, 3, 5));
+    EXPECT_EQ(library.lastVideoDate(), (CalendarDate{2026, 3, 5}));
+    std::vector<AMediaFile> undated{AMediaFile(later, std::nullopt)};
+    library.setVideoLib(undated);
+    EXPECT_FALSE(library.isMediaExistByDate(2026, 3, 5));
+    // A recording without a date is listed with all dates only.
+    EXPECT_EQ(library.buildPlaylist({}).count(), 1);
+    EXPECT_EQ(library.buildPlaylist({.allDates = false, .day = {}}).count(), 0);
+    library.clearVideoLibrary();
+    EXPECT_EQ(library.buildPlaylist({}).count(), 0);
+}

@@ -4,6 +4,8 @@
 #include "MainWindow.h"
 #include "MainWindowLayout.h"
 #include "PanelHost.h"
+#include "browse/CalendarView.h"
+#include "browse/FileListView.h"
 #include "Preferences.h"
 #include "ToolbarView.h"
 #include "controls/PlayControlView.h"

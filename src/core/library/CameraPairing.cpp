@@ -7,9 +7,31 @@ int checkDualCameraFileType(const Playlist& playlist, int index)
     return playlist.isValidIndex(index) ? pmGetCameraType(playlist.at(index).URL()) : CameraNone;
 }
 
+namespace {
+
+// Whether two paths' file names differ in the camera letter only: the one name the partner
+// can have. Asking the disk where the partner lies is left for such neighbours, so checking
+// a play list of 100,000 recordings does not look up 100,000 files.
+bool mayBePartners(std::string_view a, std::string_view b)
+{
+    a = pmGetFileName(a, false);
+    b = pmGetFileName(b, false);
+    if (a.size() != b.size() || a.size() < 5)
+        return false;
+    const size_t letter = a.size() - 5;
+    return a.substr(0, letter) == b.substr(0, letter) && a.substr(letter + 1) == b.substr(letter + 1);
+}
+
+} // namespace
+
 int getAnotherCameraFile(const Playlist& playlist, int index)
 {
     if (!playlist.isValidIndex(index))
+        return -1;
+    const std::string& path = playlist.at(index).URL();
+    const bool next = playlist.isValidIndex(index + 1) && mayBePartners(path, playlist.at(index + 1).URL());
+    const bool previous = index > 0 && mayBePartners(path, playlist.at(index - 1).URL());
+    if (!next && !previous)
         return -1;
     auto other = pmGetAnotherCameraFile(playlist.at(index).URL());
     if (!other)

@@ -5,21 +5,8 @@
 #include "util/FileQueries.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
-
-bool isEarlier(const AMediaFile& a, const AMediaFile& b)
-{
-    if (a.fileDate() != b.fileDate())
-        return a.fileDate() < b.fileDate(); // an absent date orders first
-    return a.URL() < b.URL();
-}
-
-bool matchesDay(const AMediaFile& file, const CalendarDate& day)
-{
-    return file.fileDate() && pmCalendarDate(*file.fileDate()) == day;
-}
 
 bool matchesCategory(const AMediaFile& file, const PlaylistFilter& filter)
 {
@@ -33,51 +20,64 @@ bool matchesCategory(const AMediaFile& file, const PlaylistFilter& filter)
 
 size_t VideoLibrary::build(const std::string& folder)
 {
-    mVideoLib.clear();
+    clearVideoLibrary();
     LibraryScanner(mVideoLib).searchFolder(folder);
     return mVideoLib.size();
 }
 
 bool VideoLibrary::addVideoFile(const std::string& path)
 {
+    mIndex.reset();
     return LibraryScanner(mVideoLib).addVideoFile(path);
+}
+
+void VideoLibrary::clearVideoLibrary()
+{
+    mIndex.reset();
+    mVideoLib.clear();
+}
+
+void VideoLibrary::setVideoLib(std::vector<AMediaFile> files)
+{
+    mIndex.reset();
+    mVideoLib = std::move(files);
 }
 
 void VideoLibrary::insertMediaToVideoLib(AMediaFile file, size_t index)
 {
+    mIndex.reset();
     index = std::min(index, mVideoLib.size());
     mVideoLib.insert(mVideoLib.begin() + static_cast<std::ptrdiff_t>(index), std::move(file));
 }
 
-// Sorting indexes rather than records keeps a 100,000-recording rebuild from copying paths.
-std::vector<size_t> VideoLibrary::sortedOrder() const
+const LibraryIndex& VideoLibrary::index() const
 {
-    std::vector<size_t> order(mVideoLib.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [this](size_t a, size_t b) { return isEarlier(mVideoLib[a], mVideoLib[b]); });
-    return order;
+    if (!mIndex)
+        mIndex = std::make_unique<LibraryIndex>(mVideoLib);
+    return *mIndex;
 }
 
 std::vector<AMediaFile> VideoLibrary::sortByFileDateAndPath() const
 {
     std::vector<AMediaFile> sorted;
     sorted.reserve(mVideoLib.size());
-    for (size_t i : sortedOrder())
+    for (size_t i : index().sortedOrder())
         sorted.push_back(mVideoLib[i]);
     return sorted;
 }
 
 Playlist VideoLibrary::buildPlaylist(const PlaylistFilter& filter) const
 {
+    const LibraryIndex& order = index();
+    const std::int32_t day = LibraryIndex::keyOf(filter.day);
     Playlist playlist;
-    for (size_t i : sortedOrder()) {
+    for (size_t i : order.sortedOrder()) {
         const AMediaFile& file = mVideoLib[i];
-        if (!pmIsFileExist(file.URL()))
+        // The disk is asked last: it is the dearest of the three tests, and the order of the
+        // tests does not change which recordings are taken.
+        if (!filter.allDates && (order.dayKey(i) == 0 || order.dayKey(i) != day))
             continue;
-        if (!filter.allDates && !matchesDay(file, filter.day))
-            continue;
-        if (matchesCategory(file, filter))
+        if (matchesCategory(file, filter) && pmIsFileExist(file.URL()))
             playlist.append(AMediaFile(file.URL(), file.fileDate()));
     }
     return playlist;
@@ -85,14 +85,12 @@ Playlist VideoLibrary::buildPlaylist(const PlaylistFilter& filter) const
 
 bool VideoLibrary::isMediaExistByDate(int year, int month, int day) const
 {
-    const CalendarDate wanted{year, month, day};
-    return std::any_of(mVideoLib.begin(), mVideoLib.end(),
-                       [&](const AMediaFile& f) { return matchesDay(f, wanted); });
+    return index().hasDay(CalendarDate{year, month, day});
 }
 
 std::optional<CalendarDate> VideoLibrary::lastVideoDate() const
 {
-    auto order = sortedOrder();
+    const std::vector<size_t>& order = index().sortedOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const AMediaFile& file = mVideoLib[*it];
         if (pmIsFileExist(file.URL()))

@@ -3,9 +3,11 @@
 // from it: sorted by date and path, filtered by category and calendar day.
 
 #include "library/AMediaFile.h"
+#include "library/LibraryIndex.h"
 #include "library/Playlist.h"
 #include "library/PlaylistFilter.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,22 +22,25 @@ public:
 
     bool addVideoFile(const std::string& path);
     void insertMediaToVideoLib(AMediaFile file, size_t index);
-    void clearVideoLibrary() { mVideoLib.clear(); }
-    void setVideoLib(std::vector<AMediaFile> files) { mVideoLib = std::move(files); }
+    void clearVideoLibrary();
+    void setVideoLib(std::vector<AMediaFile> files);
 
     // Ascending by date, then by path text; records without a date come first.
     std::vector<AMediaFile> sortByFileDateAndPath() const;
 
-    // The play list for a filter: existing files only, in date order.
+    // The play list for a filter: existing files only, in date order. Only the recordings the
+    // filter takes are looked up on disk, and no calendar conversion is made per rebuild.
     Playlist buildPlaylist(const PlaylistFilter& filter) const;
 
-    // Some recording (any category) was made on that calendar day.
+    // Some recording (any category) was made on that calendar day; a lookup, not a walk.
     bool isMediaExistByDate(int year, int month, int day) const;
     // The day of the newest recording whose file still exists.
     std::optional<CalendarDate> lastVideoDate() const;
 
 private:
-    std::vector<size_t> sortedOrder() const;
+    const LibraryIndex& index() const;
 
     std::vector<AMediaFile> mVideoLib;
+    // Made on first use after an edit; every edit drops it.
+    mutable std::unique_ptr<LibraryIndex> mIndex;
 };

@@ -15,6 +15,8 @@
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
 #include "controls/PlayControlView.h"
+#include "browse/CalendarView.h"
+#include "browse/FileListView.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -205,7 +207,7 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
 {
-    for (PanelHost* host : {mCalendarView, mFileListView, mGsensorView, mMapView})
+    for (PanelHost* host : {mGsensorView, mMapView})
         action(host);
 }
 
@@ -217,6 +219,8 @@ void AppDelegate::languageMenuItemClicked(int tag)
     followWritingDirection();
     mToolbarView->changeLanguage();
     mPlaybarView->changeLanguage();
+    mCalendarView->changeLanguage();
+    mFileListView->changeLanguage();
     mWindow->changeLanguage();
     // The G-sensor graph's images carry texts of the language.
     mGsensorView->loadSkinBitmap();
@@ -235,6 +239,8 @@ void AppDelegate::skinMenuItemClicked(int tag)
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
     mPlaybarView->loadSkinBitmap();
+    mCalendarView->loadSkinBitmap();
+    mFileListView->loadSkinBitmap();
     forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
 }
 

@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class CalendarView;
+class FileListView;
 class MainWindow;
 class PanelHost;
 class CardAnnouncer;
@@ -82,6 +84,12 @@ public:
     void onMonitorFolder();
     SCEvents* folderEvents() const { return _events; }
     CardAnnouncer* cardAnnouncer() const { return mCardAnnouncer; }
+    // Some library recording, of any category, was made on that day (the calendar's marks).
+    bool isMediaExistByDate(int year, int month, int day) const;
+    // Replaces the library as a scan would leave it, without scanning.
+    void setVideoLib(std::vector<AMediaFile> files);
+    CalendarView* calendarView() const { return mCalendarView; }
+    FileListView* fileListView() const { return mFileListView; }
 
     // ---- Playback (playback/AppDelegatePlayback.cpp) ----
     void enableMediaButton(bool on);
@@ -102,8 +110,6 @@ public:
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
     PlayControlView* playbarView() const { return mPlaybarView; }
-    PanelHost* calendarView() const { return mCalendarView; }
-    PanelHost* fileListView() const { return mFileListView; }
     PanelHost* gsensorView() const { return mGsensorView; }
     PanelHost* mapView() const { return mMapView; }
     PanelHost* playerView() const { return mPlayerView; }
@@ -153,14 +159,12 @@ private:
     QRect m_rectNormalScreen;
 
     // Library and play list.
-    PanelHost* mFileListView = nullptr;
-    PanelHost* mCalendarView = nullptr;
+    FileListView* mFileListView = nullptr;
+    CalendarView* mCalendarView = nullptr;
     double mCalendarHeight = 0; // lower by the folded month grid in list mode
     VideoLibrary mVideoLib;
     Playlist mPlaylist;
     QString mCurFolder;
-    // The day the play list shows in calendar mode, until the calendar panel keeps it.
-    std::optional<CalendarDate> mSelectedDay;
     bool m_bAllFile = false;
     bool m_bCheckFolder = false;
     qint64 m_lLastTime = 0;

@@ -5,6 +5,8 @@
 #include "PanelHost.h"
 #include "ToolbarView.h"
 #include "controls/PlayControlView.h"
+#include "browse/CalendarView.h"
+#include "browse/FileListView.h"
 
 PanelMetrics AppDelegate::panelMetrics() const
 {
@@ -12,7 +14,7 @@ PanelMetrics AppDelegate::panelMetrics() const
     m.toolbarHeight = mToolbarView->height();
     const QSize playbar = mPlaybarView ? mPlaybarView->backgroundSize() : QSize();
     m.playbarHeight = playbar.isEmpty() ? 44 : playbar.height();
-    const QSize calendar = sizeOr(mCalendarView ? mCalendarView->backgroundSize() : QSize(), 291, 241);
+    const QSize calendar = mCalendarView->calendarSize();
     m.calendarWidth = calendar.width();
     m.calendarHeight = mCalendarHeight;
     const QSize gsensor = sizeOr(mGsensorView ? mGsensorView->backgroundSize() : QSize(), 340, 212);
@@ -48,8 +50,10 @@ void AppDelegate::relayout(double width, double height)
         return;
     }
     mFileListView->setGeometry(frames.toQt(frames.fileList));
+    mFileListView->relayoutContents(bR2L, mFileListView->size());
     mToolbarView->setGeometry(frames.toQt(frames.toolbar));
     mCalendarView->setGeometry(frames.toQt(frames.calendar));
+    mCalendarView->relayoutContents(bR2L);
     mGsensorView->setGeometry(frames.toQt(frames.gsensor));
     mMapView->setGeometry(frames.toQt(frames.map));
     mToolbarView->relayoutContents(bR2L);

@@ -2,12 +2,13 @@
 // for the chosen categories and day, and the calendar's two modes.
 #include "AppDelegate.h"
 
+#include "browse/CalendarView.h"
+#include "browse/FileListView.h"
 #include "LocalizedText.h"
 #include "LogText.h"
 #include "MainWindow.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
-#include "PanelHost.h"
 #include "Preferences.h"
 #include "WaitingWindow/WaitingWindowController.h"
 #include "library/CameraPairing.h"
@@ -15,21 +16,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace {
-
-// The calendar's month grid folds away in list mode by this much.
-constexpr int kCalendarFoldHeight = 209;
-
-} // namespace
-
 void AppDelegate::createBrowsePanels(QWidget* content)
 {
-    mFileListView = new PanelHost("fileListView", QColor(0x1c, 0x1c, 0x1c), content);
-    mFileListView->setBackgroundImageName("bg_calendar_title.png", PanelHost::Fill::TwoBands);
-    mCalendarView = new PanelHost("calendarView", QColor(0x14, 0x14, 0x14), content);
-    mCalendarView->setBackgroundImageName("calendar_background.png", PanelHost::Fill::AtTop);
-    // The calendar starts with its month grid shown, as big as its background.
-    mCalendarHeight = sizeOr(mCalendarView->backgroundSize(), 291, 241).height();
+    // The calendar is as big as its background and starts with its month grid shown; the
+    // window's first layout gives the file list panel its height.
+    mCalendarView = new CalendarView(QRect(0, 0, 291, 241), content);
+    mCalendarHeight = mCalendarView->calendarSize().height();
+    mFileListView = new FileListView(QRect(0, 0, int(kFileListWidth), 300), content);
 }
 
 void AppDelegate::addBrowseObservers()
@@ -51,6 +44,7 @@ bool AppDelegate::buildVideoLibrary(const QString& folder)
         pmWriteLogText("AppDelegate::buildVideoLibrary - cannot read the folder - " + folder);
     startMonitorFolder(folder);
     pmWriteLogText(QString::asprintf("AppDelegate::buildVideoLibrary - found video count = %ld, bOK = %d", long(count), 1));
+    mCalendarView->VideoLibIsReady();
     checkLastVideoDate();
     rebuildPlaylist();
     pmEndWait();
@@ -58,11 +52,28 @@ bool AppDelegate::buildVideoLibrary(const QString& folder)
     return true;
 }
 
+void AppDelegate::setVideoLib(std::vector<AMediaFile> files)
+{
+    mVideoLib.setVideoLib(std::move(files));
+}
+
+bool AppDelegate::isMediaExistByDate(int year, int month, int day) const
+{
+    return mVideoLib.isMediaExistByDate(year, month, day);
+}
+
 PlaylistFilter AppDelegate::playlistFilter() const
 {
     PlaylistFilter filter;
     filter.allDates = m_bAllFile;
-    filter.day = mSelectedDay.value_or(CalendarDate{});
+    short year = 0, month = 0, day = 0;
+    mCalendarView->GetSelectDay(year, month, day);
+    filter.day = CalendarDate{year, month, day};
+    filter.categories[VideoNormal] = mFileListView->isShowNormalFile();
+    filter.categories[VideoEvent] = mFileListView->isShowEventFile();
+    filter.categories[VideoParking] = mFileListView->isShowParkingFile();
+    filter.categories[VideoTriplapse] = mFileListView->isShowTriplapseFile();
+    filter.categories[VideoTimelapse] = mFileListView->isShowTimelapseFile();
     return filter;
 }
 
@@ -72,6 +83,7 @@ void AppDelegate::rebuildPlaylist()
     m_nCurPlayIndex = -1;
     pmWriteLog("AppDelegate::rebuildPlaylist - Ready to check if a video exist");
     mPlaylist = mVideoLib.buildPlaylist(playlistFilter());
+    mFileListView->buildFileList(mPlaylist.entries());
     checkDualCameraFolder();
     m_nMotorType = 0;
     enableMediaButton(!mPlaylist.empty());
@@ -81,7 +93,7 @@ void AppDelegate::rebuildPlaylist()
 void AppDelegate::checkLastVideoDate()
 {
     if (const std::optional<CalendarDate> day = mVideoLib.lastVideoDate())
-        mSelectedDay = day;
+        mCalendarView->SetActivateDay(day->year, day->month, day->day);
 }
 
 bool AppDelegate::checkDualCameraFolder()
@@ -98,16 +110,18 @@ void AppDelegate::showCalendar(bool show)
     if (show == !m_bAllFile)
         return;
     m_bAllFile = !show;
-    const int delta = show ? kCalendarFoldHeight : -kCalendarFoldHeight;
+    const int delta = show ? CalendarView::kFoldHeight : -CalendarView::kFoldHeight;
     mCalendarHeight += delta;
     // y-up: the calendar's origin moves down by delta and its height grows by delta, so its
     // top edge stays; the file list below it loses the same height.
     QRect calendar = mCalendarView->geometry();
     calendar.setHeight(calendar.height() + delta);
     mCalendarView->setGeometry(calendar);
+    mCalendarView->shrinkCalendarView(!show);
     QRect fileList = mFileListView->geometry();
     fileList.setTop(fileList.top() + delta);
     mFileListView->setGeometry(fileList);
+    mFileListView->relayoutContents(bR2L, fileList.size());
     rebuildPlaylist();
 }
 

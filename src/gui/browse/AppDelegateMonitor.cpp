@@ -3,6 +3,8 @@
 // list. New files are not added: the library is built again only when a folder is chosen.
 #include "AppDelegate.h"
 
+#include "browse/CalendarView.h"
+
 #include "CardAnnouncer.h"
 #include "LogText.h"
 #include "MainWindow.h"
@@ -83,8 +85,8 @@ void AppDelegate::onMonitorFolder()
     const MissingFolderMemo memo;
     if (!mPlaylist.empty() && !mPlaylist.isAllMediaExist()) {
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to VideoLibIsReady()");
-        // Playback pauses and the calendar hears that the library is ready here, once the
-        // player and the calendar panel exist.
+        // Playback pauses here once the player exists.
+        mCalendarView->VideoLibIsReady();
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to CheckLastVideoDate");
         checkLastVideoDate();
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to RebuildPlayList");
