@@ -14,6 +14,7 @@
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
+#include "controls/PlayControlView.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -203,7 +204,7 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
 {
-    for (PanelHost* host : {mPlaybarView, mCalendarView, mFileListView, mGsensorView, mMapView})
+    for (PanelHost* host : {mCalendarView, mFileListView, mGsensorView, mMapView})
         action(host);
 }
 
@@ -214,6 +215,7 @@ void AppDelegate::languageMenuItemClicked(int tag)
     pmInstallLanguageTranslator();
     followWritingDirection();
     mToolbarView->changeLanguage();
+    mPlaybarView->changeLanguage();
     mWindow->changeLanguage();
     // The G-sensor graph's images carry texts of the language.
     mGsensorView->loadSkinBitmap();
@@ -231,6 +233,7 @@ void AppDelegate::skinMenuItemClicked(int tag)
     qInfo().noquote() << "skinMenuItemClicked ! - " + QString::number(tag);
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
+    mPlaybarView->loadSkinBitmap();
     forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
 }
 

@@ -15,6 +15,7 @@
 
 class MainWindow;
 class PanelHost;
+class PlayControlView;
 class SleepWatcher;
 class ToolbarView;
 class QWidget;
@@ -90,7 +91,7 @@ public:
 
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
-    PanelHost* playbarView() const { return mPlaybarView; }
+    PlayControlView* playbarView() const { return mPlaybarView; }
     PanelHost* calendarView() const { return mCalendarView; }
     PanelHost* fileListView() const { return mFileListView; }
     PanelHost* gsensorView() const { return mGsensorView; }
@@ -155,7 +156,7 @@ private:
     qint64 m_lLastTime = 0;
 
     // Playback.
-    PanelHost* mPlaybarView = nullptr;
+    PlayControlView* mPlaybarView = nullptr;
     PanelHost* mPlayerView = nullptr;
     int m_nCurPlayIndex = -1;
     int m_nPlayState = 0;

@@ -4,15 +4,18 @@
 
 #include "PanelHost.h"
 #include "ToolbarView.h"
+#include "SkinImages.h"
 #include "controls/BitmapButton.h"
+#include "controls/PlayControlView.h"
 
 void AppDelegate::createPlaybackPanels(QWidget* content)
 {
     mPlayerView = new PanelHost("playerView", Qt::black, content);
     mPlayerView2 = new PanelHost("playerView2", Qt::black, content);
     mPlayerView2->hide();
-    mPlaybarView = new PanelHost("playbarView", QColor(0x20, 0x20, 0x20), content);
-    mPlaybarView->setBackgroundImageName("playbar_background.png", PanelHost::Fill::Tiled);
+    // As high as its background; the window's layout gives it its width.
+    const int barHeight = sizeOr(pmGetSkinImage("playbar_background.png").size(), 689, 44).height();
+    mPlaybarView = new PlayControlView(QRect(0, 0, 689, barHeight), content);
 }
 
 void AppDelegate::addPlaybackObservers()
