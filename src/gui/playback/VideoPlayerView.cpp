@@ -263,6 +263,11 @@ QImage VideoPlayerView::currentPicture() const
     return QVideoFrame(mFrame).toImage();
 }
 
+double VideoPlayerView::pictureTime() const
+{
+    return mFrame.isValid() && mFrame.startTime() >= 0 ? mFrame.startTime() / 1e6 : -1.0;
+}
+
 void VideoPlayerView::addVideoTimerObserver()
 {
     if (!timeObserver) {

@@ -52,8 +52,10 @@ public:
     bool isReadyToPlay() const { return mReady; }
     QSize presentationSize() const { return mPresentationSize; }
     QRect pictureFrame() const;
-    // The picture last received from the player, null before the first.
+    // The picture last received from the player, null before the first, and its time in
+    // seconds (-1 before the first).
     QImage currentPicture() const;
+    double pictureTime() const;
     // Fine rate nudges of a follower that must not be heard or seen as a change of speed.
     void setPlayerRate(double rate);
 
