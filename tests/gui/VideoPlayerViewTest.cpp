@@ -142,7 +142,8 @@ TEST_F(VideoPlayerViewTest, ReleasedRecordingSendsNothingMore)
     EXPECT_EQ(VideoPlayerView::livePlayerCount(), before);
     EXPECT_EQ(view->getState(), 0);
     EXPECT_FALSE(view->normalView()->isVisible());
-    runEventLoopFor(2000);
+    EXPECT_TRUE(QTest::qWaitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }, 2000));
+    runEventLoopFor(1500);
     EXPECT_TRUE(readyFrom.isEmpty());
     EXPECT_EQ(ends, 0);
     EXPECT_EQ(view->getCurrentTime(), 0.0);

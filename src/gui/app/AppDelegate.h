@@ -284,6 +284,7 @@ private:
     // Full screen.
     int m_styleMask = 0; // the window's flags before going full screen
     Qt::WindowStates mNormalWindowState;
+    void settleWindowFrame();
 
     // Track, map and G-sensor graph.
     PanelHost* mMapView = nullptr;

@@ -12,6 +12,13 @@
 #include <QMenuBar>
 #include <QScreen>
 
+namespace {
+
+// Before the layout that follows each switch.
+constexpr int kSettleFrameDelayMs = 50;
+
+} // namespace
+
 void AppDelegate::onButtonPlayFullScreen()
 {
     if (m_nScreenMode != kScreenNormal) {
@@ -55,13 +62,35 @@ void AppDelegate::showFullScreen(bool full)
         mMapView->show();
         mPlaybarView->show();
         mWindow->menuBar()->show();
-        mWindow->setWindowFlags(Qt::WindowFlags(m_styleMask));
+        // Changing the flags re-creates the window: only when full screen changed them.
+        if (mWindow->windowFlags() != Qt::WindowFlags(m_styleMask))
+            mWindow->setWindowFlags(Qt::WindowFlags(m_styleMask));
         mWindow->setWindowTitle(pmLoadString("IDR_MAINFRAME"));
         mWindow->setWindowState(mNormalWindowState);
         mWindow->setGeometry(m_rectNormalScreen);
         mWindow->show();
         mWindowSize = QSizeF(m_rectNormalScreen.width(), m_rectNormalScreen.height());
     }
-    scheduleRelayoutContents(kFirstLayoutDelayMs);
+    QTimer::singleShot(kSettleFrameDelayMs, this, &AppDelegate::settleWindowFrame);
+    // A timer of its own: the resize that the new frame causes restarts the window's.
+    QTimer::singleShot(kFirstLayoutDelayMs, this, &AppDelegate::relayoutContents);
     qInfo().noquote() << "Do Full Screen";
+}
+
+// The window system carries out state changes later and adds its own frame to a restored
+// window; a switch back before it got to the first would leave the window full screen.
+void AppDelegate::settleWindowFrame()
+{
+    if (m_nScreenMode != kScreenNormal) {
+        if (!mWindow->isFullScreen())
+            mWindow->showFullScreen();
+        return;
+    }
+    if (mWindow->isFullScreen()) {
+        mWindow->setWindowState(mNormalWindowState);
+        // The frame comes back with this state change: settle once more after it.
+        QTimer::singleShot(kSettleFrameDelayMs, this, &AppDelegate::settleWindowFrame);
+    }
+    if (mWindow->geometry() != m_rectNormalScreen)
+        mWindow->setGeometry(m_rectNormalScreen);
 }

@@ -6,6 +6,7 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QMediaDevices>
@@ -23,6 +24,9 @@ Q_LOGGING_CATEGORY(lcPlayer, "koriv.player", QtInfoMsg)
 namespace {
 
 std::atomic<int> gLivePlayers{0};
+std::atomic<int> gRetiredPlayers{0};
+// Long enough for a paused pipeline to have stopped drawing.
+constexpr int kRetireDelayMs = 500;
 
 constexpr int kFineIntervalMs = 100;
 constexpr int kCoarseIntervalMs = 500;
@@ -51,6 +55,30 @@ private:
 };
 
 } // namespace
+
+// Stopping a playing pipeline waits for its drawing thread, which itself waits up to a second
+// for the GUI thread: a blocked GUI thread. So a released player is only paused at once and
+// destroyed a little later, once it rests; it has no connection left to the view by then.
+void VideoPlayerView::retire(QMediaPlayer* player, QVideoSink* sink, QAudioOutput* audio)
+{
+    player->pause();
+    for (QObject* object : std::initializer_list<QObject*>{player, sink, audio}) {
+        if (object)
+            object->setParent(QCoreApplication::instance());
+    }
+    ++gRetiredPlayers;
+    QTimer::singleShot(kRetireDelayMs, QCoreApplication::instance(), [player, sink, audio] {
+        delete player;
+        delete sink;
+        delete audio;
+        --gRetiredPlayers;
+    });
+}
+
+int VideoPlayerView::retiredPlayerCount()
+{
+    return gRetiredPlayers.load();
+}
 
 bool VideoPlayerView::isRender360(int majorVersion, int minorVersion)
 {
@@ -326,14 +354,11 @@ void VideoPlayerView::releasePlayer()
     // Nothing of the released recording may arrive later: cut every connection first.
     mPlayer->disconnect(this);
     mSink->disconnect(this);
-    mPlayer->stop();
-    delete mPlayer;
+    retire(mPlayer, mSink, mAudioOutput);
     mPlayer = nullptr;
-    --gLivePlayers;
-    delete mSink;
     mSink = nullptr;
-    delete mAudioOutput;
     mAudioOutput = nullptr;
+    --gLivePlayers;
     mFrame = QVideoFrame();
     mNormalView->hide();
     mCurrentTime = 0;

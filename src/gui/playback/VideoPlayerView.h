@@ -59,8 +59,10 @@ public:
     // Fine rate nudges of a follower that must not be heard or seen as a change of speed.
     void setPlayerRate(double rate);
 
-    // Players alive in the process: one per camera at most.
+    // Players in use in the process: one per camera at most.
     static int livePlayerCount();
+    // Released players not yet destroyed; none a moment after the last release.
+    static int retiredPlayerCount();
     static bool isRender360(int majorVersion, int minorVersion);
 
 protected:
@@ -71,6 +73,7 @@ private:
     void onItemEnd();
     void onTimeTick();
     void applyPlayerRate(double rate);
+    static void retire(QMediaPlayer* player, QVideoSink* sink, QAudioOutput* audio);
 
     QWidget* mNormalView = nullptr;
     QMediaPlayer* mPlayer = nullptr;
