@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>تم إدخال بطاقة ذاكرة تحتوي على تسجيلات: %1. هل تريد فتحها؟</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>التشغيل</translation>
+    </message>
 </context>
 </TS>

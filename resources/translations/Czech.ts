@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Byla vložena paměťová karta se záznamy: %1. Otevřít ji?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Přehrávání</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Er is een geheugenkaart met opnamen geplaatst: %1. Openen?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Afspelen</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>A memory card with recordings was inserted: %1. Open it?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Playback</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Une carte mémoire contenant des enregistrements a été insérée : %1. L’ouvrir ?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Eine Speicherkarte mit Aufnahmen wurde eingelegt: %1. Öffnen?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
 </context>
 </TS>

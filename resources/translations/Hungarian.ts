@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Felvételeket tartalmazó memóriakártya került behelyezésre: %1. Megnyitja?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lejátszás</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>È stata inserita una scheda di memoria con registrazioni: %1. Aprirla?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Riproduzione</translation>
+    </message>
 </context>
 </TS>

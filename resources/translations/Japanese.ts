@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>録画を含むメモリーカードが挿入されました: %1。開きますか?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
 </context>
 </TS>

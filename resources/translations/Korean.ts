@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>녹화 파일이 있는 메모리 카드가 삽입되었습니다: %1. 여시겠습니까?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>재생</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Įdėta atminties kortelė su įrašais: %1. Atidaryti ją?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Atkūrimas</translation>
+    </message>
 </context>
 </TS>

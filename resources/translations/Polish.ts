@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Włożono kartę pamięci z nagraniami: %1. Otworzyć ją?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Odtwarzanie</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Foi inserido um cartão de memória com gravações: %1. Abri-lo?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
 </context>
 </TS>

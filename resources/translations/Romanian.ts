@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>A fost introdus un card de memorie cu înregistrări: %1. Îl deschideți?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Redare</translation>
+    </message>
 </context>
 </TS>

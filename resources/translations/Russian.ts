@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Вставлена карта памяти с записями: %1. Открыть её?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Воспроизведение</translation>
+    </message>
 </context>
 </TS>

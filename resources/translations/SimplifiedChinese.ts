@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>已插入含有录像的存储卡：%1。是否打开？</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Bola vložená pamäťová karta so záznamami: %1. Otvoriť ju?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Prehrávanie</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Vstavljena je bila pomnilniška kartica s posnetki: %1. Jo želite odpreti?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Predvajanje</translation>
+    </message>
 </context>
 </TS>

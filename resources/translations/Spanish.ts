@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Se ha insertado una tarjeta de memoria con grabaciones: %1. ¿Abrirla?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>มีการใส่การ์ดหน่วยความจำที่มีไฟล์บันทึก: %1 ต้องการเปิดหรือไม่?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>การเล่น</translation>
+    </message>
 </context>
 </TS>

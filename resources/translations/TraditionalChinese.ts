@@ -409,5 +409,9 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>已插入含有錄影的記憶卡：%1。是否開啟？</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
 </context>
 </TS>

@@ -409,5 +409,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>A memory card with recordings was inserted: %1. Open it?</source>
         <translation>Kayıt içeren bir hafıza kartı takıldı: %1. Açılsın mı?</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Oynatma</translation>
+    </message>
 </context>
 </TS>

@@ -185,7 +185,7 @@ void AppDelegate::applicationDidBecomeActive()
 void AppDelegate::windowWillClose()
 {
     pmWriteLog("Window will be closed!!");
-    // Pausing joins here once recordings play.
+    pausePlayback();
 }
 
 bool AppDelegate::applicationShouldHandleReopen()
@@ -199,7 +199,8 @@ bool AppDelegate::applicationShouldHandleReopen()
 void AppDelegate::applicationWillTerminate()
 {
     pmWriteLog("Application will be closed!");
-    m_nCurPlayIndex = -1;
+    setCurPlaylistIndex(-1, false);
+    setCurPlaylistIndex2(-1, false);
     stopMonitorFolder();
 }
 
@@ -273,7 +274,11 @@ void AppDelegate::updateMenuItemClicked()
 void AppDelegate::makeSleep()
 {
     pmWriteLog("AppDelegate::makeSleep - MAC will make sleep!");
-    // Playback pauses here once recordings play; it is never resumed on wake.
+    // Playback is never resumed on wake.
+    if (getState() != 0) {
+        pausePlayback();
+        pmWriteLog("AppDelegate::makeSleep - paused playback before sleep!");
+    }
 }
 
 void AppDelegate::makeWake()

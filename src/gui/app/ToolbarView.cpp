@@ -139,9 +139,12 @@ void ToolbarView::onButtonPressed(Button which)
     case Setting:
         onSettingButtonPressed();
         break;
+    case WindowSwitch:
+        delegate->onButtonWindowSwitch();
+        break;
     default:
-        // Print, backup, capture, export, Facebook and the window switch stay disabled
-        // until their operations exist.
+        // Print, backup, capture, export and Facebook stay disabled until their operations
+        // exist.
         break;
     }
 }

@@ -85,7 +85,7 @@ void AppDelegate::onMonitorFolder()
     const MissingFolderMemo memo;
     if (!mPlaylist.empty() && !mPlaylist.isAllMediaExist()) {
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to VideoLibIsReady()");
-        // Playback pauses here once the player exists.
+        pausePlayback();
         mCalendarView->VideoLibIsReady();
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to CheckLastVideoDate");
         checkLastVideoDate();
