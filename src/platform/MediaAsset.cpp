@@ -30,6 +30,7 @@ constexpr int kMaxVideoPackets = 2000;
 constexpr int kMaxPackets = 20000;
 // Reading without decoding is cheap: a scan from the start may cover a long recording.
 constexpr int kMaxScanPackets = 200000;
+constexpr int64_t kMaxPendingBytes = 256 << 20;
 // A first frame this much after the requested time (milliseconds) shows that the seek missed.
 constexpr int kLateLanding = 500;
 // A frame this close before the requested time counts as at it (container time stamps are
@@ -219,6 +220,7 @@ bool MediaAsset::Media::scanFromStart(int64_t target, QString& error)
         error = QStringLiteral("cannot seek");
         return false;
     }
+    int64_t pendingBytes = 0;
     for (int packets = 0; !expired() && packets < kMaxScanPackets && av_read_frame(format, packet) >= 0; ++packets) {
         if (packet->stream_index != stream->index) {
             av_packet_unref(packet);
@@ -226,11 +228,14 @@ bool MediaAsset::Media::scanFromStart(int64_t target, QString& error)
         }
         const bool key = packet->flags & AV_PKT_FLAG_KEY;
         const int64_t time = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
-        if (key && time != AV_NOPTS_VALUE && time <= target)
+        if (key && time != AV_NOPTS_VALUE && time <= target) {
             dropPending();
+            pendingBytes = 0;
+        }
+        pendingBytes += packet->size;
         pending.push_back(av_packet_alloc());
         av_packet_move_ref(pending.back(), packet);
-        if ((key && time > target) || pending.size() > size_t(kMaxVideoPackets))
+        if ((key && time > target) || pending.size() > size_t(kMaxVideoPackets) || pendingBytes > kMaxPendingBytes)
             break;
     }
     return true;
