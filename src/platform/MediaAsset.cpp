@@ -95,6 +95,7 @@ struct MediaAsset::Media {
     Clock::time_point deadline;
 
     enum class Landing { Found, Missed, Failed };
+    enum class PacketUse { Decode, IfReferenced, Stop };
 
     ~Media()
     {
@@ -120,6 +121,7 @@ struct MediaAsset::Media {
     bool seekBefore(int64_t target);
     bool scanFromStart(int64_t target, QString& error);
     Landing decodeTo(int64_t target, bool skipUnneeded, bool checkLanding, QString& error);
+    PacketUse classify(int64_t target, bool skipBefore, int64_t& first) const;
     bool keepFrame(int64_t target);
     QImage toImage(const AVFrame* source);
 };
@@ -270,9 +272,28 @@ bool MediaAsset::Media::keepFrame(int64_t target)
     return time != AV_NOPTS_VALUE && time >= target;
 }
 
+// What the packet just read means for the search of the first frame at or after the target,
+// whose presentation time (the smallest at or after the target so far) is kept in first.
+MediaAsset::Media::PacketUse MediaAsset::Media::classify(int64_t target, bool skipBefore, int64_t& first) const
+{
+    const int64_t pts = packet->pts;
+    if (pts == AV_NOPTS_VALUE)
+        return PacketUse::Decode;
+    // A frame is never presented before it is decoded: once a packet decodes at or after the
+    // first frame found, no frame still to come is presented between the target and it.
+    if (first != AV_NOPTS_VALUE && packet->dts != AV_NOPTS_VALUE && packet->dts >= first)
+        return PacketUse::Stop;
+    if (pts >= target && (first == AV_NOPTS_VALUE || pts < first)) {
+        first = pts;
+        return PacketUse::Decode;
+    }
+    const bool unneeded = (first != AV_NOPTS_VALUE && pts > first) || (skipBefore && pts < target);
+    return unneeded ? PacketUse::IfReferenced : PacketUse::Decode;
+}
+
 // Decodes from the current position to the first frame at or after the target; at the end of
-// the stream the last frame is taken. skipUnneeded lets the decoder drop frames no other frame
-// refers to while their packets are before the target. With checkLanding, no frame at all or a
+// the stream the last frame is taken. Frames that are not that frame and that no other frame
+// refers to are dropped undecoded; skipUnneeded allows it for frames before the target too. With checkLanding, no frame at all or a
 // first frame well after the target means that the seek went wrong (Missed).
 MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skipUnneeded, bool checkLanding,
                                                       QString& error)
@@ -282,6 +303,7 @@ MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skip
     const int64_t lateBy = av_rescale_q(kLateLanding, AVRational{1, 1000}, stream->time_base);
     int packets = 0;
     int videoPackets = 0;
+    int64_t first = AV_NOPTS_VALUE;
     bool draining = false;
     while (!expired()) {
         const int received = avcodec_receive_frame(codec, frame);
@@ -310,8 +332,14 @@ MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skip
             draining = true;
             continue;
         }
-        const bool before = packet->pts != AV_NOPTS_VALUE && packet->pts < target;
-        codec->skip_frame = skipUnneeded && before ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+        const PacketUse use = classify(target, skipUnneeded, first);
+        if (use == PacketUse::Stop) {
+            av_packet_unref(packet);
+            avcodec_send_packet(codec, nullptr); // hands out the frames held for reordering
+            draining = true;
+            continue;
+        }
+        codec->skip_frame = use == PacketUse::IfReferenced ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
         avcodec_send_packet(codec, packet); // a damaged packet is dropped, the next may decode
         av_packet_unref(packet);
     }
