@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>التحقق من التحديثات…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>التشغيل</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Check for Updates…</source>
         <translation>Zkontrolovat aktualizace…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Přehrávání</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Check for Updates…</source>
         <translation>Zoeken naar updates…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Afspelen</translation>
+    </message>
 </context>
 </TS>

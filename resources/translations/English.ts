@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>Check for Updates…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Playback</translation>
+    </message>
 </context>
 </TS>

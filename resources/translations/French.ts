@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
 </context>
 </TS>

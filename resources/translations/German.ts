@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Check for Updates…</source>
         <translation>Frissítések keresése…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lejátszás</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Check for Updates…</source>
         <translation>Verifica aggiornamenti…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Riproduzione</translation>
+    </message>
 </context>
 </TS>

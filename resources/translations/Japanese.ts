@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
 </context>
 </TS>

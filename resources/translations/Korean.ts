@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>업데이트 확인…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>재생</translation>
+    </message>
 </context>
 </TS>

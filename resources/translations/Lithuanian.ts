@@ -405,5 +405,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Check for Updates…</source>
         <translation>Ieškoti naujinių…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Atkūrimas</translation>
+    </message>
 </context>
 </TS>

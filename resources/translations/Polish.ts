@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Check for Updates…</source>
         <translation>Sprawdź aktualizacje…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Odtwarzanie</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Procurar atualizações…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
 </context>
 </TS>

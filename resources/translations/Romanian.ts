@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Check for Updates…</source>
         <translation>Caută actualizări…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Redare</translation>
+    </message>
 </context>
 </TS>

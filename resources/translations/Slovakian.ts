@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Check for Updates…</source>
         <translation>Skontrolovať aktualizácie…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Prehrávanie</translation>
+    </message>
 </context>
 </TS>

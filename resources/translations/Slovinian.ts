@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Check for Updates…</source>
         <translation>Preveri posodobitve…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Predvajanje</translation>
+    </message>
 </context>
 </TS>

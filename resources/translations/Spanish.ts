@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>ตรวจหาอัปเดต…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>การเล่น</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Check for Updates…</source>
         <translation>Güncellemeleri denetle…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Oynatma</translation>
+    </message>
 </context>
 </TS>
