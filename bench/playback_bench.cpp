@@ -28,6 +28,7 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -81,14 +82,13 @@ Child spawn(const std::vector<std::string>& argv, bool readErrors)
     int fds[2] = {-1, -1};
     if (readErrors && ::pipe(fds) != 0)
         return {};
+    std::fflush(nullptr); // or the child would print what this process has buffered
     Child child;
     child.pid = ::fork();
     if (child.pid == 0) {
-        if (readErrors)
-            ::dup2(fds[1], STDERR_FILENO);
-        else
-            std::freopen("/dev/null", "w", stderr);
-        std::freopen("/dev/null", "w", stdout);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(readErrors ? fds[1] : null, STDERR_FILENO);
+        ::dup2(null, STDOUT_FILENO);
         std::vector<char*> args;
         for (const std::string& a : argv)
             args.push_back(const_cast<char*>(a.c_str()));
