@@ -116,6 +116,7 @@ struct MediaAsset::Media {
     int64_t toStreamTime(double seconds) const;
     double toSeconds(int64_t time) const;
     int64_t frameTime() const;
+    double lastFrameBound() const;
     void dropPending();
     bool readVideoPacket(int& packets);
     bool seekBefore(int64_t target);
@@ -193,6 +194,18 @@ int64_t MediaAsset::Media::frameTime() const
     const AVRational rate = stream->avg_frame_rate;
     const int64_t frameTicks = rate.num > 0 && rate.den > 0 ? av_rescale_q(1, av_inv_q(rate), stream->time_base) : 1;
     return frame->pkt_dts - codec->has_b_frames * std::max<int64_t>(1, frameTicks);
+}
+
+// A time before the last frame of the video stream (seconds), with two frames to spare; 0 when
+// the stream's length is unknown.
+double MediaAsset::Media::lastFrameBound() const
+{
+    double end = stream->duration > 0 ? double(stream->duration) * av_q2d(stream->time_base) : 0;
+    if (end <= 0 && format->duration > 0)
+        end = double(format->duration) / AV_TIME_BASE;
+    const AVRational rate = stream->avg_frame_rate;
+    const double frame = rate.num > 0 && rate.den > 0 ? std::min(0.5, av_q2d(av_inv_q(rate))) : 0.5;
+    return end - 2 * frame;
 }
 
 double MediaAsset::Media::toSeconds(int64_t time) const
@@ -438,7 +451,7 @@ QImage MediaAsset::imageAt(double seconds)
     m->deadline = Clock::now() + kPictureTimeLimit;
     const int64_t target = m->toStreamTime(std::max(0.0, seconds - kTimeTolerance));
     // Near the end the picture may be the last frame, which must not be skipped.
-    const bool skipUnneeded = mDuration > 0 && seconds < mDuration - 0.5;
+    const bool skipUnneeded = seconds < m->lastFrameBound();
     QString error;
     auto landing = m->seekBefore(target) ? m->decodeTo(target, skipUnneeded, true, error) : Media::Landing::Missed;
     if (landing == Media::Landing::Missed && m->scanFromStart(target, error))
