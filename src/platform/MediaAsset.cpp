@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <deque>
 #include <mutex>
 
 extern "C" {
@@ -27,6 +28,11 @@ constexpr auto kOpenTimeLimit = std::chrono::seconds(10);
 constexpr auto kPictureTimeLimit = std::chrono::seconds(10);
 constexpr int kMaxVideoPackets = 2000;
 constexpr int kMaxPackets = 20000;
+// Reading without decoding is cheap: a scan from the start may cover a long recording.
+constexpr int kMaxScanPackets = 200000;
+constexpr int64_t kMaxPendingBytes = 256 << 20;
+// A first frame this much after the requested time (milliseconds) shows that the seek missed.
+constexpr int kLateLanding = 500;
 // A frame this close before the requested time counts as at it (container time stamps are
 // rounded to their time base).
 constexpr double kTimeTolerance = 0.0005;
@@ -85,10 +91,15 @@ struct MediaAsset::Media {
     AVFrame* frame = av_frame_alloc();
     AVFrame* picture = av_frame_alloc(); // the best frame so far of the current request
     int64_t pictureTime = AV_NOPTS_VALUE;
+    std::deque<AVPacket*> pending; // video packets read ahead by a scan from the start
     Clock::time_point deadline;
+
+    enum class Landing { Found, Missed, Failed };
+    enum class PacketUse { Decode, IfReferenced, Stop };
 
     ~Media()
     {
+        dropPending();
         sws_freeContext(scaler);
         av_frame_free(&picture);
         av_frame_free(&frame);
@@ -105,8 +116,13 @@ struct MediaAsset::Media {
     int64_t toStreamTime(double seconds) const;
     double toSeconds(int64_t time) const;
     int64_t frameTime() const;
+    double lastFrameBound() const;
+    void dropPending();
+    bool readVideoPacket(int& packets);
     bool seekBefore(int64_t target);
-    bool decodeTo(int64_t target, bool skipUnneeded, QString& error);
+    bool scanFromStart(int64_t target, QString& error);
+    Landing decodeTo(int64_t target, bool skipUnneeded, bool checkLanding, QString& error);
+    PacketUse classify(int64_t target, bool skipBefore, int64_t& first) const;
     bool keepFrame(int64_t target);
     QImage toImage(const AVFrame* source);
 };
@@ -180,6 +196,18 @@ int64_t MediaAsset::Media::frameTime() const
     return frame->pkt_dts - codec->has_b_frames * std::max<int64_t>(1, frameTicks);
 }
 
+// A time before the last frame of the video stream (seconds), with two frames to spare; 0 when
+// the stream's length is unknown.
+double MediaAsset::Media::lastFrameBound() const
+{
+    double end = stream->duration > 0 ? double(stream->duration) * av_q2d(stream->time_base) : 0;
+    if (end <= 0 && format->duration > 0)
+        end = double(format->duration) / AV_TIME_BASE;
+    const AVRational rate = stream->avg_frame_rate;
+    const double frame = rate.num > 0 && rate.den > 0 ? std::min(0.5, av_q2d(av_inv_q(rate))) : 0.5;
+    return end - 2 * frame;
+}
+
 double MediaAsset::Media::toSeconds(int64_t time) const
 {
     return double(time - startTime()) * av_q2d(stream->time_base);
@@ -187,11 +215,62 @@ double MediaAsset::Media::toSeconds(int64_t time) const
 
 bool MediaAsset::Media::seekBefore(int64_t target)
 {
+    dropPending();
     avcodec_flush_buffers(codec);
-    if (av_seek_frame(format, stream->index, target, AVSEEK_FLAG_BACKWARD) >= 0)
+    return av_seek_frame(format, stream->index, target, AVSEEK_FLAG_BACKWARD) >= 0;
+}
+
+void MediaAsset::Media::dropPending()
+{
+    for (AVPacket* p : pending)
+        av_packet_free(&p);
+    pending.clear();
+}
+
+// For files whose index cannot be trusted (an AVI cut short has none): reads from the start,
+// without decoding, and keeps the packets from the last key frame at or before the target on.
+bool MediaAsset::Media::scanFromStart(int64_t target, QString& error)
+{
+    if (!seekBefore(startTime()) && avformat_seek_file(format, stream->index, INT64_MIN, 0, 0, 0) < 0) {
+        error = QStringLiteral("cannot seek");
+        return false;
+    }
+    int64_t pendingBytes = 0;
+    for (int packets = 0; !expired() && packets < kMaxScanPackets && av_read_frame(format, packet) >= 0; ++packets) {
+        if (packet->stream_index != stream->index) {
+            av_packet_unref(packet);
+            continue;
+        }
+        const bool key = packet->flags & AV_PKT_FLAG_KEY;
+        const int64_t time = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+        if (key && time != AV_NOPTS_VALUE && time <= target) {
+            dropPending();
+            pendingBytes = 0;
+        }
+        pendingBytes += packet->size;
+        pending.push_back(av_packet_alloc());
+        av_packet_move_ref(pending.back(), packet);
+        if ((key && time > target) || pending.size() > size_t(kMaxVideoPackets) || pendingBytes > kMaxPendingBytes)
+            break;
+    }
+    return true;
+}
+
+// The next packet of the video stream, read-ahead ones first; false at the end.
+bool MediaAsset::Media::readVideoPacket(int& packets)
+{
+    if (!pending.empty()) {
+        av_packet_move_ref(packet, pending.front());
+        av_packet_free(&pending.front());
+        pending.pop_front();
         return true;
-    // No index entry at or before the time (a damaged index): start from the beginning.
-    return avformat_seek_file(format, stream->index, INT64_MIN, startTime(), startTime(), 0) >= 0;
+    }
+    while (packets++ < kMaxPackets && av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == stream->index)
+            return true;
+        av_packet_unref(packet);
+    }
+    return false;
 }
 
 // Takes the decoded frame as the picture so far; true when it is at or after the target.
@@ -206,43 +285,79 @@ bool MediaAsset::Media::keepFrame(int64_t target)
     return time != AV_NOPTS_VALUE && time >= target;
 }
 
+// What the packet just read means for the search of the first frame at or after the target,
+// whose presentation time (the smallest at or after the target so far) is kept in first.
+MediaAsset::Media::PacketUse MediaAsset::Media::classify(int64_t target, bool skipBefore, int64_t& first) const
+{
+    const int64_t pts = packet->pts;
+    if (pts == AV_NOPTS_VALUE)
+        return PacketUse::Decode;
+    // A frame is never presented before it is decoded: once a packet decodes at or after the
+    // first frame found, no frame still to come is presented between the target and it.
+    if (first != AV_NOPTS_VALUE && packet->dts != AV_NOPTS_VALUE && packet->dts >= first)
+        return PacketUse::Stop;
+    if (pts >= target && (first == AV_NOPTS_VALUE || pts < first)) {
+        first = pts;
+        return PacketUse::Decode;
+    }
+    const bool unneeded = (first != AV_NOPTS_VALUE && pts > first) || (skipBefore && pts < target);
+    return unneeded ? PacketUse::IfReferenced : PacketUse::Decode;
+}
+
 // Decodes from the current position to the first frame at or after the target; at the end of
-// the stream the last frame is taken. skipUnneeded lets the decoder drop frames no other frame
-// refers to while their packets are before the target.
-bool MediaAsset::Media::decodeTo(int64_t target, bool skipUnneeded, QString& error)
+// the stream the last frame is taken. Frames that are not that frame and that no other frame
+// refers to are dropped undecoded; skipUnneeded allows it for frames before the target too. With checkLanding, no frame at all or a
+// first frame well after the target means that the seek went wrong (Missed).
+MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skipUnneeded, bool checkLanding,
+                                                      QString& error)
 {
     av_frame_unref(picture);
     pictureTime = AV_NOPTS_VALUE;
+    const int64_t lateBy = av_rescale_q(kLateLanding, AVRational{1, 1000}, stream->time_base);
     int packets = 0;
     int videoPackets = 0;
+    int64_t first = AV_NOPTS_VALUE;
     bool draining = false;
     while (!expired()) {
         const int received = avcodec_receive_frame(codec, frame);
         if (received == 0) {
-            if (keepFrame(target))
-                return true;
+            const bool first = picture->buf[0] == nullptr;
+            const bool reached = keepFrame(target);
+            if (first && checkLanding && pictureTime != AV_NOPTS_VALUE && pictureTime > target + lateBy)
+                return Landing::Missed;
+            if (reached)
+                return Landing::Found;
             continue;
         }
         if (received != AVERROR(EAGAIN) || draining) {
             if (received != AVERROR_EOF && received != AVERROR(EAGAIN))
                 error = averror(received);
-            return picture->buf[0] != nullptr;
+            if (picture->buf[0])
+                return Landing::Found;
+            return checkLanding ? Landing::Missed : Landing::Failed;
         }
-        if (packets++ >= kMaxPackets || videoPackets >= kMaxVideoPackets || av_read_frame(format, packet) < 0) {
+        if (videoPackets++ >= kMaxVideoPackets) {
+            error = QStringLiteral("too many frames before the time");
+            return Landing::Failed;
+        }
+        if (!readVideoPacket(packets)) {
             avcodec_send_packet(codec, nullptr);
             draining = true;
             continue;
         }
-        if (packet->stream_index == stream->index) {
-            ++videoPackets;
-            const bool before = packet->pts != AV_NOPTS_VALUE && packet->pts < target;
-            codec->skip_frame = skipUnneeded && before ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
-            avcodec_send_packet(codec, packet); // a damaged packet is dropped, the next may decode
+        const PacketUse use = classify(target, skipUnneeded, first);
+        if (use == PacketUse::Stop) {
+            av_packet_unref(packet);
+            avcodec_send_packet(codec, nullptr); // hands out the frames held for reordering
+            draining = true;
+            continue;
         }
+        codec->skip_frame = use == PacketUse::IfReferenced ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+        avcodec_send_packet(codec, packet); // a damaged packet is dropped, the next may decode
         av_packet_unref(packet);
     }
     error = QStringLiteral("decoding took too long");
-    return false;
+    return Landing::Failed;
 }
 
 QImage MediaAsset::Media::toImage(const AVFrame* source)
@@ -335,12 +450,13 @@ QImage MediaAsset::imageAt(double seconds)
         return fail(QStringLiteral("invalid time %1").arg(seconds));
     m->deadline = Clock::now() + kPictureTimeLimit;
     const int64_t target = m->toStreamTime(std::max(0.0, seconds - kTimeTolerance));
-    if (!m->seekBefore(target))
-        return fail(QStringLiteral("cannot seek"));
     // Near the end the picture may be the last frame, which must not be skipped.
-    const bool nearEnd = mDuration <= 0 || seconds > mDuration - 0.5;
+    const bool skipUnneeded = seconds < m->lastFrameBound();
     QString error;
-    if (!m->decodeTo(target, !nearEnd, error))
+    auto landing = m->seekBefore(target) ? m->decodeTo(target, skipUnneeded, true, error) : Media::Landing::Missed;
+    if (landing == Media::Landing::Missed && m->scanFromStart(target, error))
+        landing = m->decodeTo(target, skipUnneeded, false, error);
+    if (landing != Media::Landing::Found)
         return fail(error.isEmpty() ? QStringLiteral("no picture could be decoded") : error);
     QImage image = m->toImage(m->picture);
     if (image.isNull())
