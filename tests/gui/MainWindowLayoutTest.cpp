@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "MainWindowLayout.h"
 #include "PanelHost.h"
+#include "display/MapView.h"
 #include "Preferences.h"
 #include "ToolbarView.h"
 #include "util/Log.h"

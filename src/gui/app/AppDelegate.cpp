@@ -203,7 +203,7 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
 {
-    for (PanelHost* host : {mPlaybarView, mCalendarView, mFileListView, mGsensorView, mMapView})
+    for (PanelHost* host : {mPlaybarView, mCalendarView, mFileListView})
         action(host);
 }
 
@@ -215,8 +215,7 @@ void AppDelegate::languageMenuItemClicked(int tag)
     followWritingDirection();
     mToolbarView->changeLanguage();
     mWindow->changeLanguage();
-    // The G-sensor graph's images carry texts of the language.
-    mGsensorView->loadSkinBitmap();
+    changeDisplayLanguage();
     const bool rightToLeft = tag == kLanguageArabic;
     if (rightToLeft != bR2L) {
         bR2L = rightToLeft;
@@ -232,6 +231,7 @@ void AppDelegate::skinMenuItemClicked(int tag)
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
     forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
+    loadDisplaySkin();
 }
 
 void AppDelegate::aboutMenuItemClicked()

@@ -7,13 +7,16 @@
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
 
+#include <QImage>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 #include <optional>
 
+class GSensorView;
 class MainWindow;
+class MapView;
 class PanelHost;
 class SleepWatcher;
 class ToolbarView;
@@ -81,7 +84,22 @@ public:
 
     // ---- Full screen (playback/AppDelegateFullScreen.cpp) ----
 
-    // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp) ----
+    // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp, display/AppDelegateMap.cpp,
+    // display/AppDelegateExport.cpp) ----
+    void onMapViewReady();
+    void onCenterMap();
+    void unitMenuItemClicked(int tag);
+    // Builds the curve image of the track into m_oSensorBitmap; returns its scale.
+    float xCreateSensorGraphic(int eventTime);
+    const QImage& sensorBitmap() const { return m_oSensorBitmap; }
+    // The display panels after a language or skin change.
+    void changeDisplayLanguage();
+    void loadDisplaySkin();
+    // The export button and the File menu's export command.
+    void onButtonExport();
+    // Writes the track as KML, or as GPX when the path ends in ".gpx"; false when nothing
+    // could be written.
+    bool exportTrack(const QString& path);
 
     // ---- Capture, printing and backup (tools/) ----
 
@@ -93,8 +111,8 @@ public:
     PanelHost* playbarView() const { return mPlaybarView; }
     PanelHost* calendarView() const { return mCalendarView; }
     PanelHost* fileListView() const { return mFileListView; }
-    PanelHost* gsensorView() const { return mGsensorView; }
-    PanelHost* mapView() const { return mMapView; }
+    GSensorView* gsensorView() const { return mGsensorView; }
+    MapView* mapView() const { return mMapView; }
     PanelHost* playerView() const { return mPlayerView; }
     PanelHost* playerView2() const { return mPlayerView2; }
     const VideoLibrary& videoLib() const { return mVideoLib; }
@@ -174,8 +192,9 @@ private:
     bool m_bSyncStateFromVideo2 = false;
 
     // Track, map and G-sensor graph.
-    PanelHost* mMapView = nullptr;
-    PanelHost* mGsensorView = nullptr;
+    MapView* mMapView = nullptr;
+    GSensorView* mGsensorView = nullptr;
+    QImage m_oSensorBitmap;
     int m_nEventTime = -1;
     int m_nMotorType = 0;
     int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;

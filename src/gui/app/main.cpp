@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace {
 
 struct Options {
@@ -66,6 +68,10 @@ void saveScreenshotAndQuit(AppDelegate& delegate, const QString& file)
 int main(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
+    // The map's web engine refuses to start its sandbox as root.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setIdentity();
     QApplication::setApplicationDisplayName("Koriv Manager");
