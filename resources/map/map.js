@@ -12,6 +12,9 @@ var korivRoute = null;
 var korivCar = null;
 var korivPending = [];
 var korivAdded = 0;
+// The centre last asked for: zooming keeps it exactly, where the map's own centre is rounded
+// to the pixels of the zoom level it was set at.
+var korivCentre = [0, 0];
 
 function korivStartMap() {
     var tiles = window.korivTileUrl || "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
@@ -19,8 +22,11 @@ function korivStartMap() {
         '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors';
     korivMap = L.map("map", { zoomControl: true, attributionControl: true, fadeAnimation: false,
                               zoomAnimation: false, markerZoomAnimation: false });
-    korivMap.setView([0, 0], 15);
-    L.tileLayer(tiles, { maxZoom: 19, attribution: attribution }).addTo(korivMap);
+    korivMap.setView(korivCentre, 15);
+    // Tiles start once the page has loaded, so a slow or silent tile server never holds up
+    // the page's ready notification.
+    var layer = L.tileLayer(tiles, { maxZoom: 19, attribution: attribution });
+    window.addEventListener("load", function () { setTimeout(function () { layer.addTo(korivMap); }, 0); });
     korivRoute = L.polyline([], { color: "#e04030", weight: 4, opacity: 0.8 }).addTo(korivMap);
     korivCar = L.circleMarker([0, 0], { radius: 7, color: "#ffffff", weight: 2,
                                         fillColor: "#1e88e5", fillOpacity: 1 });
@@ -35,7 +41,8 @@ function mapSetCenter(lat, lon) {
     if (!korivMap)
         return "0";
     if (korivHasPosition(lat, lon)) {
-        korivMap.setView([lat, lon], korivMap.getZoom(), { animate: false });
+        korivCentre = [lat, lon];
+        korivMap.setView(korivCentre, korivMap.getZoom(), { animate: false });
         korivCar.setLatLng([lat, lon]);
         if (!korivMap.hasLayer(korivCar))
             korivCar.addTo(korivMap);
@@ -64,13 +71,16 @@ function drawPath() {
 }
 
 function setZoom(level) {
-    korivMap.setZoom(level, { animate: false });
+    korivMap.setView(korivCentre, level, { animate: false });
     return "1";
 }
 
 function AutoLocation() {
-    if (korivRoute.getLatLngs().length > 0)
-        korivMap.setView(korivRoute.getBounds().getCenter(), korivMap.getZoom(), { animate: false });
+    if (korivRoute.getLatLngs().length > 0) {
+        var centre = korivRoute.getBounds().getCenter();
+        korivCentre = [centre.lat, centre.lng];
+        korivMap.setView(korivCentre, korivMap.getZoom(), { animate: false });
+    }
     return "1";
 }
 

@@ -263,13 +263,7 @@ void MapView::SetMapMode(int mode)
 
 void MapView::OnButtonPanelMap()
 {
-    // Switching waits for a fresh answer rather than blocking the window for one.
-    if (mConnectivity->hasAnswer() && !mConnectivity->isChecking() && mConnectivity->lastAnswer()) {
-        if (IsInternetConnected()) {
-            SetMapMode(kModeWebMap);
-            return;
-        }
-    }
+    // The switch waits for a fresh answer in the background rather than blocking the window.
     mPendingMapSwitch = true;
     mConnectivity->refresh(0);
 }
