@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>التحقق من التحديثات…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>التشغيل</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>تعذر حفظ الملف.</translation>
+    </message>
 </context>
 </TS>

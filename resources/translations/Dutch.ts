@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Check for Updates…</source>
         <translation>Zoeken naar updates…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Afspelen</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Het bestand kan niet worden opgeslagen.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>Check for Updates…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Playback</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 </TS>

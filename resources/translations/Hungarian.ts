@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Check for Updates…</source>
         <translation>Frissítések keresése…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lejátszás</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>A fájl nem menthető.</translation>
+    </message>
 </context>
 </TS>

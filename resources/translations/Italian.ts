@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Check for Updates…</source>
         <translation>Verifica aggiornamenti…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Riproduzione</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Impossibile salvare il file.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,13 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Check for Updates…</source>
         <translation>Ieškoti naujinių…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Atkūrimas</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Failo išsaugoti nepavyko.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Procurar atualizações…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Não foi possível guardar o ficheiro.</translation>
+    </message>
 </context>
 </TS>

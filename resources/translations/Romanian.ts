@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Check for Updates…</source>
         <translation>Caută actualizări…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Redare</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Fișierul nu a putut fi salvat.</translation>
+    </message>
 </context>
 </TS>

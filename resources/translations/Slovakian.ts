@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Check for Updates…</source>
         <translation>Skontrolovať aktualizácie…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Prehrávanie</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Súbor sa nepodarilo uložiť.</translation>
+    </message>
 </context>
 </TS>

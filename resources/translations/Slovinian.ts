@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Check for Updates…</source>
         <translation>Preveri posodobitve…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Predvajanje</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Datoteke ni bilo mogoče shraniti.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>No se pudo guardar el archivo.</translation>
+    </message>
 </context>
 </TS>

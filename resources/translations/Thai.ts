@@ -405,5 +405,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>ตรวจหาอัปเดต…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>การเล่น</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>ไม่สามารถบันทึกไฟล์ได้</translation>
+    </message>
 </context>
 </TS>

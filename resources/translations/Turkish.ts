@@ -405,5 +405,13 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Check for Updates…</source>
         <translation>Güncellemeleri denetle…</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Oynatma</translation>
+    </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Dosya kaydedilemedi.</translation>
+    </message>
 </context>
 </TS>

@@ -30,3 +30,6 @@ inline constexpr const char* kComboWindowKey = "COMBO_WINDOW";
 inline constexpr const char* kSliderWindowKey = "SLIDER_WINDOW";
 inline constexpr const char* kCalendarWindowKey = "CALENDAR_WINDOW";
 inline constexpr const char* kSliderTypeKey = "SLIDER_TYPE";
+// The values of kSliderTypeKey: which of the play bar's sliders the user moved.
+inline constexpr const char* kSliderTypeVolume = "volume";
+inline constexpr const char* kSliderTypeTime = "time";

@@ -7,6 +7,7 @@
 #include "display/MapView.h"
 #include "Preferences.h"
 #include "ToolbarView.h"
+#include "controls/PlayControlView.h"
 #include "util/Log.h"
 
 #include <QTemporaryDir>

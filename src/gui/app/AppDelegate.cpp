@@ -14,6 +14,7 @@
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
+#include "controls/PlayControlView.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -182,7 +183,7 @@ void AppDelegate::applicationDidBecomeActive()
 void AppDelegate::windowWillClose()
 {
     pmWriteLog("Window will be closed!!");
-    // Pausing joins here once recordings play.
+    pausePlayback();
 }
 
 bool AppDelegate::applicationShouldHandleReopen()
@@ -196,14 +197,15 @@ bool AppDelegate::applicationShouldHandleReopen()
 void AppDelegate::applicationWillTerminate()
 {
     pmWriteLog("Application will be closed!");
-    m_nCurPlayIndex = -1;
+    setCurPlaylistIndex(-1, false);
+    setCurPlaylistIndex2(-1, false);
 }
 
 // ---- Menus ----
 
 void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
 {
-    for (PanelHost* host : {mPlaybarView, mCalendarView, mFileListView})
+    for (PanelHost* host : {mCalendarView, mFileListView})
         action(host);
 }
 
@@ -214,6 +216,7 @@ void AppDelegate::languageMenuItemClicked(int tag)
     pmInstallLanguageTranslator();
     followWritingDirection();
     mToolbarView->changeLanguage();
+    mPlaybarView->changeLanguage();
     mWindow->changeLanguage();
     changeDisplayLanguage();
     const bool rightToLeft = tag == kLanguageArabic;
@@ -230,6 +233,7 @@ void AppDelegate::skinMenuItemClicked(int tag)
     qInfo().noquote() << "skinMenuItemClicked ! - " + QString::number(tag);
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
+    mPlaybarView->loadSkinBitmap();
     forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
     loadDisplaySkin();
 }
@@ -263,7 +267,11 @@ void AppDelegate::updateMenuItemClicked()
 void AppDelegate::makeSleep()
 {
     pmWriteLog("AppDelegate::makeSleep - MAC will make sleep!");
-    // Playback pauses here once recordings play; it is never resumed on wake.
+    // Playback is never resumed on wake.
+    if (getState() != 0) {
+        pausePlayback();
+        pmWriteLog("AppDelegate::makeSleep - paused playback before sleep!");
+    }
 }
 
 void AppDelegate::makeWake()
