@@ -96,6 +96,8 @@ public:
     BitmapButton* panelSpeedUnitButton() const { return m_oPanelSpeedUnitBtn; }
     BitmapButton* dashboardButton() const { return m_oDashboardBtn; }
     ConnectivityMonitor* connectivity() const { return mConnectivity; }
+    // The map button was pressed and the connectivity answer is awaited.
+    bool isMapSwitchPending() const { return mPendingMapSwitch; }
     QMenu* speedUnitMenu() const { return mUnitMenu; }
     // The panel as drawn now (the web view excluded), for printing and tests.
     QImage panelImage();
