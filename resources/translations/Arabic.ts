@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Playback</source>
         <translation>التشغيل</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>تعذر حفظ الملف.</translation>
+    </message>
 </context>
 </TS>

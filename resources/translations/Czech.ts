@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Playback</source>
         <translation>Přehrávání</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Soubor nelze uložit.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Playback</source>
         <translation>Afspelen</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Het bestand kan niet worden opgeslagen.</translation>
+    </message>
 </context>
 </TS>

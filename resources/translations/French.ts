@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Playback</source>
         <translation>Lecture</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
+    </message>
 </context>
 </TS>

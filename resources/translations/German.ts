@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Playback</source>
         <translation>Wiedergabe</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Playback</source>
         <translation>Lejátszás</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>A fájl nem menthető.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Playback</source>
         <translation>Riproduzione</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Impossibile salvare il file.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Playback</source>
         <translation>再生</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>ファイルを保存できませんでした。</translation>
+    </message>
 </context>
 </TS>

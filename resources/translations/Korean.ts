@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Playback</source>
         <translation>재생</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>파일을 저장할 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

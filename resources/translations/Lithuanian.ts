@@ -413,5 +413,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Playback</source>
         <translation>Atkūrimas</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Failo išsaugoti nepavyko.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Playback</source>
         <translation>Odtwarzanie</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Nie można zapisać pliku.</translation>
+    </message>
 </context>
 </TS>

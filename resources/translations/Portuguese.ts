@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Playback</source>
         <translation>Reprodução</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Não foi possível guardar o ficheiro.</translation>
+    </message>
 </context>
 </TS>

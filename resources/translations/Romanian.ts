@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Playback</source>
         <translation>Redare</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Fișierul nu a putut fi salvat.</translation>
+    </message>
 </context>
 </TS>

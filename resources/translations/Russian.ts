@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Playback</source>
         <translation>Воспроизведение</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Не удалось сохранить файл.</translation>
+    </message>
 </context>
 </TS>

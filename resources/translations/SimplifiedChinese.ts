@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>Playback</source>
         <translation>播放</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>无法保存文件。</translation>
+    </message>
 </context>
 </TS>

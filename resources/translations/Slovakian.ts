@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Playback</source>
         <translation>Prehrávanie</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Súbor sa nepodarilo uložiť.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Playback</source>
         <translation>Predvajanje</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Datoteke ni bilo mogoče shraniti.</translation>
+    </message>
 </context>
 </TS>

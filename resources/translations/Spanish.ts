@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Playback</source>
         <translation>Reproducción</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>No se pudo guardar el archivo.</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,9 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Playback</source>
         <translation>播放</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>無法儲存檔案。</translation>
+    </message>
 </context>
 </TS>

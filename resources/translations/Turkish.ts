@@ -413,5 +413,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Playback</source>
         <translation>Oynatma</translation>
     </message>
+    <message id="IDS_ERR_EXPORT_FAILED">
+        <source>The file could not be saved.</source>
+        <translation>Dosya kaydedilemedi.</translation>
+    </message>
 </context>
 </TS>

@@ -4,9 +4,18 @@
 
 #include <QUrl>
 
+#include <functional>
+
+class QObject;
 class Reachability;
 
 bool pmIsInternetConnected();
 
 // The same check against a given flag source and page; the time-out is in milliseconds.
 bool pmCheckInternetConnection(const Reachability& reachability, const QUrl& page, int timeoutMs);
+
+// The same check without waiting: done(connected) runs later on the context's thread, once the
+// page answered or the time-out passed (at once when the flags say the network is down). The
+// log lines are those of the waiting check. Nothing runs when the context is gone.
+void pmCheckInternetConnectionAsync(const Reachability& reachability, const QUrl& page, int timeoutMs,
+                                    QObject* context, std::function<void(bool)> done);

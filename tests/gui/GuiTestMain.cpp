@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -22,6 +24,10 @@ int main(int argc, char** argv)
     QDir(homePath).mkpath("Documents");
     QDir(homePath).mkpath("Videos");
 
+    // The web engine refuses to start its sandbox as root.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(KORIV_VERSION);
     pmSetLogFolder((homePath + "/Documents").toStdString());

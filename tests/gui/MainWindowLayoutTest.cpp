@@ -6,6 +6,7 @@
 #include "PanelHost.h"
 #include "browse/CalendarView.h"
 #include "browse/FileListView.h"
+#include "display/MapView.h"
 #include "Preferences.h"
 #include "ToolbarView.h"
 #include "controls/PlayControlView.h"

@@ -6,6 +6,7 @@
 void writeToolbarImages(SkinWriter& writer, const SkinContext& skin);
 void writePlaybarImages(SkinWriter& writer, const SkinContext& skin);
 void writeMapImages(SkinWriter& writer, const SkinContext& skin);
+void writeMapInfoImages(SkinWriter& writer, const SkinContext& skin);
 void writeGSensorImages(SkinWriter& writer, const SkinContext& skin);
 void writeListImages(SkinWriter& writer, const SkinContext& skin);
 void writeCalendarImages(SkinWriter& writer, const SkinContext& skin);

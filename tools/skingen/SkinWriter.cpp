@@ -54,7 +54,9 @@ void SkinWriter::save(const QString& baseName, const QImage& image)
     } else if (!mOverrideFolder.isEmpty() && overrides.exists(baseName)) {
         ok = QFile::copy(overrides.filePath(baseName), target);
     } else {
-        ok = image.convertToFormat(QImage::Format_ARGB32).save(target, "PNG");
+        const bool bitmap = baseName.endsWith(".bmp", Qt::CaseInsensitive);
+        ok = bitmap ? image.convertToFormat(QImage::Format_RGB32).save(target, "BMP")
+                    : image.convertToFormat(QImage::Format_ARGB32).save(target, "PNG");
     }
     if (!ok) {
         std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(target));

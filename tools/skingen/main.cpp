@@ -23,6 +23,7 @@ bool writeSkin(int skinId, const QCommandLineParser& args, const IconSet& icons,
     writeToolbarImages(writer, skin);
     writePlaybarImages(writer, skin);
     writeMapImages(writer, skin);
+    writeMapInfoImages(writer, skin);
     writeGSensorImages(writer, skin);
     writeListImages(writer, skin);
     writeCalendarImages(writer, skin);

@@ -206,12 +206,6 @@ void AppDelegate::applicationWillTerminate()
 
 // ---- Menus ----
 
-void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
-{
-    for (PanelHost* host : {mGsensorView, mMapView})
-        action(host);
-}
-
 void AppDelegate::languageMenuItemClicked(int tag)
 {
     qInfo().noquote() << "languageMenuItemClicked ! - " + QString::number(tag);
@@ -223,13 +217,11 @@ void AppDelegate::languageMenuItemClicked(int tag)
     mCalendarView->changeLanguage();
     mFileListView->changeLanguage();
     mWindow->changeLanguage();
-    // The G-sensor graph's images carry texts of the language.
-    mGsensorView->loadSkinBitmap();
+    changeDisplayLanguage();
     const bool rightToLeft = tag == kLanguageArabic;
     if (rightToLeft != bR2L) {
         bR2L = rightToLeft;
         pmWriteLog("AppDelegate - ready to relayout for language changed.");
-        forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
         scheduleRelayoutContents(kLanguageLayoutDelayMs);
     }
 }
@@ -242,7 +234,7 @@ void AppDelegate::skinMenuItemClicked(int tag)
     mPlaybarView->loadSkinBitmap();
     mCalendarView->loadSkinBitmap();
     mFileListView->loadSkinBitmap();
-    forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
+    loadDisplaySkin();
 }
 
 void AppDelegate::aboutMenuItemClicked()

@@ -5,6 +5,8 @@
 
 #include "MainWindowLayout.h"
 #include "browse/SCEventListenerProtocol.h"
+#include "display/GSensorView.h"
+#include "display/MapView.h"
 #include "gps/CurrentSample.h"
 #include "gps/GpsList.h"
 #include "library/Playlist.h"
@@ -175,7 +177,23 @@ public:
     int screenMode() const { return m_nScreenMode; }
     bool isMenuBarHidden() const;
 
-    // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp) ----
+    // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp, display/AppDelegateMap.cpp,
+    // display/AppDelegateExport.cpp) ----
+    void onMapViewReady();
+    void onCenterMap();
+    void unitMenuItemClicked(int tag);
+    // Builds the curve image of the track into m_oSensorBitmap; returns its scale.
+    float xCreateSensorGraphic(int eventTime);
+    const QImage& sensorBitmap() const { return m_oSensorBitmap; }
+    // The display panels after a language or skin change.
+    void changeDisplayLanguage();
+    void loadDisplaySkin();
+    void redrawSensorGraphic();
+    // The export button and the File menu's export command.
+    void onButtonExport();
+    // Writes the track as KML, or as GPX when the path ends in ".gpx"; false when nothing
+    // could be written.
+    bool exportTrack(const QString& path);
     void onOpenGPSFile();
     const GpsData* getCurGpsData() const;
     void mapGoTo();
@@ -196,8 +214,8 @@ public:
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
     PlayControlView* playbarView() const { return mPlaybarView; }
-    PanelHost* gsensorView() const { return mGsensorView; }
-    PanelHost* mapView() const { return mMapView; }
+    GSensorView* gsensorView() const { return mGsensorView; }
+    MapView* mapView() const { return mMapView; }
     PanelHost* playerView() const { return mPlayerView; }
     PanelHost* playerView2() const { return mPlayerView2; }
     const VideoLibrary& videoLib() const { return mVideoLib; }
@@ -215,7 +233,6 @@ signals:
 private:
     void createPanels();
     void scheduleRelayoutContents(int delayMs);
-    void forEachPanelHost(const std::function<void(PanelHost*)>& action) const;
     void showAboutBox();
     PanelMetrics panelMetrics() const;
 
@@ -298,8 +315,9 @@ private:
     void settleWindowFrame();
 
     // Track, map and G-sensor graph.
-    PanelHost* mMapView = nullptr;
-    PanelHost* mGsensorView = nullptr;
+    MapView* mMapView = nullptr;
+    GSensorView* mGsensorView = nullptr;
+    QImage m_oSensorBitmap;
     int m_nEventTime = -1;
     int m_nMotorType = 0;
     int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;

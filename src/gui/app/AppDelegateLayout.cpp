@@ -3,6 +3,8 @@
 
 #include "LogText.h"
 #include "PanelHost.h"
+#include "display/GSensorView.h"
+#include "display/MapView.h"
 #include "ToolbarView.h"
 #include "controls/PlayControlView.h"
 #include "browse/CalendarView.h"

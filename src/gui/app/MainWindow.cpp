@@ -2,6 +2,8 @@
 
 #include "AppDelegate.h"
 #include "LocalizedText.h"
+#include "PreferenceKeys.h"
+#include "Preferences.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,6 +31,8 @@ void MainWindow::changeLanguage()
     mFileMenu->setTitle(pmLoadString("IDS_MENU_FILE"));
     mOpenAction->setText(pmLoadString("IDS_OPEN"));
     mQuitAction->setText(pmLoadString("IDS_QUIT"));
+    mExportAction->setText(pmLoadString("IDS_EXPORT_TO_KML"));
+    mUnitMenu->setTitle(pmLoadString("IDS_CHANGE_SPEED_UNIT"));
     mPlaybackMenu->setTitle(pmLoadString("IDS_MENU_PLAYBACK"));
     mPlayPauseAction->setText(pmLoadString("IDS_PLAY"));
     mPreviousAction->setText(pmLoadString("IDS_PRE_VIDEO"));
@@ -39,11 +43,29 @@ void MainWindow::changeLanguage()
     mAboutAction->setText(pmLoadString("IDS_ABOUT"));
 }
 
+// The speed unit commands, tagged with their unit codes; the check mark follows the stored unit.
+void MainWindow::buildUnitMenu()
+{
+    mUnitMenu = mFileMenu->addMenu(QString());
+    for (int tag : {0, 1}) {
+        QAction* action = mUnitMenu->addAction(tag == 0 ? "km/h" : "mph", mDelegate,
+                                               [this, tag] { mDelegate->unitMenuItemClicked(tag); });
+        action->setCheckable(true);
+    }
+    connect(mUnitMenu, &QMenu::aboutToShow, this, [this] {
+        const int unit = pmGetProfileInt(kPrefSpeedUnit, kDefaultSpeedUnit);
+        for (int tag : {0, 1})
+            mUnitMenu->actions()[tag]->setChecked(tag == unit);
+    });
+}
+
 void MainWindow::buildMenuBar()
 {
     // Texts come from changeLanguage, so that a language change reaches the menus too.
     mFileMenu = menuBar()->addMenu(QString());
     mOpenAction = mFileMenu->addAction(QString(), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
+    mExportAction = mFileMenu->addAction(QString(), mDelegate, [this] { mDelegate->onButtonExport(); });
+    buildUnitMenu();
     mFileMenu->addSeparator();
     mQuitAction = mFileMenu->addAction(QString(), QKeySequence::Quit, qApp, &QCoreApplication::quit);
     buildPlaybackMenu();

@@ -26,6 +26,7 @@ protected:
 
 private:
     void buildMenuBar();
+    void buildUnitMenu();
     void buildPlaybackMenu();
     QAction* addKeyAction(const QKeySequence& key, int qtKey);
 
@@ -35,6 +36,8 @@ private:
     QMenu* mHelpMenu = nullptr;
     QAction* mOpenAction = nullptr;
     QAction* mQuitAction = nullptr;
+    QAction* mExportAction = nullptr;
+    QMenu* mUnitMenu = nullptr;
     QAction* mPlayPauseAction = nullptr;
     QAction* mPreviousAction = nullptr;
     QAction* mNextAction = nullptr;

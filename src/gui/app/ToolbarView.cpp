@@ -136,6 +136,9 @@ void ToolbarView::onButtonPressed(Button which)
     case UploadYouTube:
         delegate->onButtonUploadYouTube();
         break;
+    case Export:
+        delegate->onButtonExport();
+        break;
     case Setting:
         onSettingButtonPressed();
         break;
@@ -143,8 +146,7 @@ void ToolbarView::onButtonPressed(Button which)
         delegate->onButtonWindowSwitch();
         break;
     default:
-        // Print, backup, capture, export and Facebook stay disabled until their operations
-        // exist.
+        // Facebook stays hidden; its operation is reached from the controller.
         break;
     }
 }

@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include <unistd.h>
+
 namespace {
 
 struct Options {
@@ -25,11 +27,13 @@ struct Options {
     QString screenshot;
     QString play;
     double at = -1; // no seek
+    bool map = false;
     bool timing = false;
 };
 
 constexpr int kPictureWaitMs = 15000;
 constexpr int kPollMs = 50;
+constexpr int kTileWaitMs = 2000;
 
 void setIdentity()
 {
@@ -52,8 +56,9 @@ Options parseOptions(int argc, char** argv)
     const QCommandLineOption screenshot("screenshot", "Save the window as a PNG FILE once the library is built (with --play: once the pictures show), then quit.", "FILE");
     const QCommandLineOption play("play", "Open RECORDING of the library, as a double click on its row would.", "RECORDING");
     const QCommandLineOption at("at", "With --play: go to SECONDS and pause there.", "SECONDS");
+    const QCommandLineOption map("map", "With --play: switch the map panel to the web map, as its map button would.");
     const QCommandLineOption timing("timing", "Print the times from process start to the first painted window and to the library shown.");
-    parser.addOptions({folder, screenshot, play, at, timing});
+    parser.addOptions({folder, screenshot, play, at, map, timing});
     parser.process(app);
     if (parser.isSet(play))
         options.play = QDir(parser.value(play)).absolutePath();
@@ -69,6 +74,7 @@ Options parseOptions(int argc, char** argv)
         options.folder = QDir(parser.value(folder)).absolutePath();
     options.screenshot = parser.value(screenshot);
     options.timing = parser.isSet(timing);
+    options.map = parser.isSet(map);
     return options;
 }
 
@@ -120,11 +126,28 @@ void openRecordingFromCommandLine(AppDelegate& delegate, const Options& options,
     });
 }
 
+// --map: the web map as its button would show it, once its page (and its first tiles) are in,
+// or at once when the switch is refused for want of a network.
+void showWebMap(AppDelegate& delegate, std::function<void()> shown)
+{
+    MapView* map = delegate.mapView();
+    map->OnButtonPanelMap();
+    whenReady(&delegate, [map] {
+        return !map->isMapSwitchPending() && (map->GetMapMpde() != MapView::kModeWebMap || map->IsMapDocReady());
+    }, [map, shown = std::move(shown)] {
+        QTimer::singleShot(map->IsMapDocReady() ? kTileWaitMs : 0, map, shown);
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
+    // The map's web engine refuses to start its sandbox as root.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setIdentity();
     QApplication::setApplicationDisplayName("Koriv Manager");
@@ -181,6 +204,8 @@ int main(int argc, char** argv)
         };
         if (options.play.isEmpty())
             shown();
+        else if (options.map)
+            openRecordingFromCommandLine(delegate, options, [&delegate, shown] { showWebMap(delegate, shown); });
         else
             openRecordingFromCommandLine(delegate, options, shown);
     });

@@ -1,0 +1,123 @@
+// The journey on screen, timed: a one-hour route (3,600 points) from the loaded track to the
+// route drawn on the bundled map page, as one evaluation and the naive way (one evaluation per
+// call); the GUI work of one 0.5-s tick; the curve image of a one-hour 10 Hz track.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/gui/display_bench
+#include "ConnectivityMonitor.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "display/GSensorView.h"
+#include "display/MapScript.h"
+#include "display/MapView.h"
+#include "display/SensorGraphic.h"
+#include "gps/GpsList.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+GpsList hourTrack(int samples, int frequency)
+{
+    GpsList list;
+    for (int i = 0; i < samples; ++i) {
+        GpsData sample(25.0f + i * 1e-5f, 121.0f + i * 1e-5f, 50, 90);
+        sample.setSensorValueGSensor((i % 37) / 40.0f, -(i % 23) / 30.0f, 0.1f);
+        list.InsertData(&sample, -1);
+        list.UpdatePeaks(i, sample.GetGValueX(), sample.GetGValueY(), sample.GetGValueZ());
+    }
+    list.setBGps(true);
+    list.setBSenser(true);
+    list.SetGpsFrequency(frequency);
+    return list;
+}
+
+// Runs the script and waits until the page has run it.
+double timedEvaluations(QWebEnginePage* page, const QStringList& scripts)
+{
+    QElapsedTimer clock;
+    clock.start();
+    bool done = false;
+    for (qsizetype i = 0; i < scripts.size(); ++i) {
+        if (i + 1 < scripts.size())
+            page->runJavaScript(scripts[i]);
+        else
+            page->runJavaScript(scripts[i], [&done](const QVariant&) { done = true; });
+    }
+    if (!QTest::qWaitFor([&] { return done; }, 60000))
+        std::fprintf(stderr, "display_bench: the page did not answer\n");
+    return clock.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    qputenv("KORIV_TILE_URL", "http://127.0.0.1:9/{z}/{x}/{y}.png");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+
+    MapView map(QRect(0, 0, 480, 300));
+    map.show();
+    bool ready = false;
+    NotificationCenter::defaultCenter().addObserver(&ready, kMapViewReadyNotification, [&](const Notification&) { ready = true; });
+    map.setBOnLine(true);
+    map.SetMapMode(MapView::kModeWebMap);
+    if (!QTest::qWaitFor([&] { return ready; }, 30000)) {
+        std::fprintf(stderr, "display_bench: the map page did not load\n");
+        return 1;
+    }
+    const GpsList route = hourTrack(3600, 1);
+    QWebEnginePage* page = map.webView()->page();
+    for (int round = 0; round < 3; ++round) {
+        QElapsedTimer build;
+        build.start();
+        const QString one = QString::fromStdString(pmDrawPathScript(pmMapPath(&route)));
+        const double buildMs = build.nsecsElapsed() / 1e6;
+        const double oneMs = buildMs + timedEvaluations(page, {one});
+        QStringList naive;
+        for (const MapPoint& point : pmMapPath(&route).points)
+            naive << QString::fromStdString(pmAddPathPointScript(point.latitude, point.longitude));
+        naive << "drawPath()" << "setZoom(13)";
+        const double naiveMs = timedEvaluations(page, naive);
+        std::printf("route of 3600 points: one evaluation %.1f ms (script built in %.2f ms), "
+                    "3602 evaluations %.1f ms, ratio %.1f\n", oneMs, buildMs, naiveMs, naiveMs / oneMs);
+    }
+
+    // One tick: the position to the panel (dashboard) and the G-sensor cursor, painted.
+    GSensorView graph(QRect(0, 0, 340, 212));
+    graph.show();
+    const GpsList sensor = hourTrack(36000, 10);
+    QImage curve;
+    QElapsedTimer curveClock;
+    double best = 1e9;
+    for (int round = 0; round < 5; ++round) {
+        curveClock.restart();
+        const float scale = pmBuildSensorGraphic(sensor, 18000, graph.axisColors(), curve);
+        best = std::min(best, curveClock.nsecsElapsed() / 1e6);
+        graph.setGensorGraphic(curve, 1, scale);
+    }
+    std::printf("curve image of 36000 samples: %.2f ms (best of 5)\n", best);
+
+    map.SetMapMode(MapView::kModeDashboard);
+    constexpr int kTicks = 200;
+    QElapsedTimer tickClock;
+    tickClock.start();
+    for (int tick = 0; tick < kTicks; ++tick) {
+        const GpsData* sample = route.GetGpsData(tick);
+        map.SetPosition(sample->fLatitude(), sample->fLongitude(), sample->fSpeed(), 30, sample->fDirection());
+        graph.drawIndicator(tick % 238, 120, -300, 50);
+        graph.drawIndicator(tick % 238, 120, -300, 50);
+        map.repaint();
+        graph.repaint();
+    }
+    std::printf("one tick (dashboard, cursor, both painted): %.3f ms\n", tickClock.nsecsElapsed() / 1e6 / kTicks);
+    return 0;
+}
