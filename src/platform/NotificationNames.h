@@ -30,3 +30,5 @@ inline constexpr const char* kComboWindowKey = "COMBO_WINDOW";
 inline constexpr const char* kSliderWindowKey = "SLIDER_WINDOW";
 inline constexpr const char* kCalendarWindowKey = "CALENDAR_WINDOW";
 inline constexpr const char* kSliderTypeKey = "SLIDER_TYPE";
+// The upload-video-changed notification: 0 cancelled, 1 signed in, 2 selection confirmed.
+inline constexpr const char* kUploadTypeKey = "UPLOAD_TYPE";

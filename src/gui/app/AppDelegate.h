@@ -6,14 +6,20 @@
 #include "MainWindowLayout.h"
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
+#include "backup/FileCopy.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BackupCopyThread;
+class BackupDlg;
 class MainWindow;
+struct Notification;
+class ProgressDlg;
 class PanelHost;
 class SleepWatcher;
 class ToolbarView;
@@ -84,6 +90,20 @@ public:
     // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp) ----
 
     // ---- Capture, printing and backup (tools/) ----
+    // Backup (tools/AppDelegateBackup.cpp). The selection dialog also serves the upload
+    // (openBackupDlg with backupButton false: at most ten rows); its hand-over for an upload
+    // is left to the upload flow's own observer.
+    void onButtonBackup();
+    void openBackupDlg(const QString& title, bool backupButton);
+    void UploadVideoChanged(const Notification& notification);
+    void doBackup(const QList<int>& indexes);
+    // On the copy thread.
+    void startCopyFileThread(const QString& destFolder);
+    bool writeMediaToPath(const QString& sourcePath, const QString& destFolderPath);
+    BackupDlg* backupDlg() const { return _backupDlg; }
+    ProgressDlg* progressDlg() const { return mProgressDlg; }
+    bool isBackupRunning() const { return mCopyThread != nullptr; }
+    quint64 copiedBytes() const { return m_lCurrentSize.bytesCopied.load(); }
 
     // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
     void onButtonUploadYouTube();
@@ -181,6 +201,14 @@ private:
     int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;
 
     // Capture, printing and backup.
+    void finishBackup();
+    bool m_bBackupButton = true;
+    QList<int> mSelFileIndexSet;
+    std::vector<std::string> mBackupSources; // the paths of mSelFileIndexSet, for the copy thread
+    BackupDlg* _backupDlg = nullptr;
+    ProgressDlg* mProgressDlg = nullptr;
+    CopyControl m_lCurrentSize; // bytes copied and the cancel flag, shared with the copy thread
+    std::unique_ptr<BackupCopyThread> mCopyThread; // after the counter it uses
 
     // Sharing.
 };
