@@ -17,6 +17,9 @@
 
 class BackupCopyThread;
 class BackupDlg;
+class CapturePreviewDlg;
+class PrintWindowController;
+class QImage;
 class MainWindow;
 struct Notification;
 class ProgressDlg;
@@ -104,6 +107,15 @@ public:
     ProgressDlg* progressDlg() const { return mProgressDlg; }
     bool isBackupRunning() const { return mCopyThread != nullptr; }
     quint64 copiedBytes() const { return m_lCurrentSize.bytesCopied.load(); }
+    // Capture (tools/AppDelegateCapture.cpp): the preview of the pictures taken; true when
+    // a file was written.
+    bool showCapturePreview(const QImage& image, const QImage& subImage);
+    CapturePreviewDlg* capturePreviewDlg() const { return mCapturePreviewDlg; }
+    // Printing (tools/AppDelegatePrint.cpp).
+    void showPrintPreview(const QImage& image, const QImage& subImage);
+    // The G-sensor curve for the printed page.
+    QImage getGSensorBitmap() const;
+    PrintWindowController* printWindow() const { return mPrintWindow; }
 
     // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
     void onButtonUploadYouTube();
@@ -206,6 +218,8 @@ private:
     QList<int> mSelFileIndexSet;
     std::vector<std::string> mBackupSources; // the paths of mSelFileIndexSet, for the copy thread
     BackupDlg* _backupDlg = nullptr;
+    CapturePreviewDlg* mCapturePreviewDlg = nullptr;
+    PrintWindowController* mPrintWindow = nullptr;
     ProgressDlg* mProgressDlg = nullptr;
     CopyControl m_lCurrentSize; // bytes copied and the cancel flag, shared with the copy thread
     std::unique_ptr<BackupCopyThread> mCopyThread; // after the counter it uses

@@ -133,6 +133,9 @@ void ToolbarView::onButtonPressed(Button which)
     case Browse:
         delegate->onButtonBrowse();
         break;
+    case Backup:
+        delegate->onButtonBackup();
+        break;
     case UploadYouTube:
         delegate->onButtonUploadYouTube();
         break;
@@ -140,8 +143,7 @@ void ToolbarView::onButtonPressed(Button which)
         onSettingButtonPressed();
         break;
     default:
-        // Print, backup, capture, export, Facebook and the window switch stay disabled
-        // until their operations exist.
+        // Export, Facebook and the window switch stay disabled until their operations exist.
         break;
     }
 }
