@@ -104,6 +104,7 @@ public:
     void startCopyFileThread(const QString& destFolder);
     bool writeMediaToPath(const QString& sourcePath, const QString& destFolderPath);
     BackupDlg* backupDlg() const { return _backupDlg; }
+    // The progress window of the running backup, or of the last one (closed).
     ProgressDlg* progressDlg() const { return mProgressDlg; }
     bool isBackupRunning() const { return mCopyThread != nullptr; }
     quint64 copiedBytes() const { return m_lCurrentSize.bytesCopied.load(); }

@@ -111,6 +111,7 @@ void AppDelegate::doBackup(const QList<int>& indexes)
         quint64 total = 0;
         for (const std::string& source : mBackupSources)
             total += pmGetFileSize(source);
+        delete mProgressDlg; // the last run's, kept closed for its final figures
         mProgressDlg = new ProgressDlg(m_lCurrentSize, mWindow);
         mProgressDlg->setLTotalSize(total);
         mProgressDlg->show();
@@ -159,6 +160,5 @@ void AppDelegate::finishBackup()
     if (!mCopyThread || mCopyThread->isRunning())
         return;
     mCopyThread.reset();
-    delete std::exchange(mProgressDlg, nullptr);
     pmWriteLog("AppDelegate::finishBackup - backup ended");
 }
