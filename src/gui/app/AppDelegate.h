@@ -195,11 +195,17 @@ public:
     ProgressDlg* progressDlg() const { return mProgressDlg; }
     bool isBackupRunning() const { return mCopyThread != nullptr; }
     quint64 copiedBytes() const { return m_lCurrentSize.bytesCopied.load(); }
-    // Capture (tools/AppDelegateCapture.cpp): the preview of the pictures taken; true when
-    // a file was written.
+    // The tool bar's backup, print and capture buttons: backup with a play list, print and
+    // capture with an open recording.
+    void enableToolButtons(bool on);
+    // Capture (tools/AppDelegateCapture.cpp): pause, take the pictures, preview them; playback
+    // resumes after a cancel when it was playing.
+    void onButtonCapture();
+    // The preview of the pictures taken; true when a file was written.
     bool showCapturePreview(const QImage& image, const QImage& subImage);
     CapturePreviewDlg* capturePreviewDlg() const { return mCapturePreviewDlg; }
     // Printing (tools/AppDelegatePrint.cpp).
+    void onButtonPrint();
     void showPrintPreview(const QImage& image, const QImage& subImage);
     // The G-sensor curve for the printed page.
     QImage getGSensorBitmap() const;
@@ -335,6 +341,7 @@ private:
     std::vector<std::string> mBackupSources; // the paths of mSelFileIndexSet, for the copy thread
     BackupDlg* _backupDlg = nullptr;
     CapturePreviewDlg* mCapturePreviewDlg = nullptr;
+    bool mToolDialogPending = false; // pictures for a capture or print preview are being decoded
     PrintWindowController* mPrintWindow = nullptr;
     ProgressDlg* mProgressDlg = nullptr;
     CopyControl m_lCurrentSize; // bytes copied and the cancel flag, shared with the copy thread

@@ -12,6 +12,8 @@
 #include "NotificationNames.h"
 #include "Preferences.h"
 #include "ProgressDlg.h"
+#include "ToolbarView.h"
+#include "controls/BitmapButton.h"
 #include "gps/GpsLogFile.h"
 #include "util/FileQueries.h"
 
@@ -46,6 +48,14 @@ QString failureMessage(CopyStatus status, const std::string& source)
 }
 
 } // namespace
+
+void AppDelegate::enableToolButtons(bool on)
+{
+    const bool open = on && getState() != 0;
+    mToolbarView->oBackupBtn()->setEnabled(on);
+    mToolbarView->oPrintBtn()->setEnabled(open);
+    mToolbarView->oCaptureBtn()->setEnabled(open);
+}
 
 void AppDelegate::onButtonBackup()
 {

@@ -3,7 +3,24 @@
 #include "AppDelegate.h"
 
 #include "CapturePreviewDlg.h"
+#include "FrameGrab.h"
 #include "MainWindow.h"
+
+void AppDelegate::onButtonCapture()
+{
+    const int state = getState();
+    if (state == 0 || mToolDialogPending)
+        return;
+    pausePlayback();
+    mToolDialogPending = true;
+    pmWhenPictures(getCurrentImage(), has2Videos() ? getCurrentImage2() : QtFuture::makeReadyFuture(QImage()),
+                   this, [this, state](const QImage& image, const QImage& subImage) {
+                       const bool saved = showCapturePreview(image, subImage);
+                       mToolDialogPending = false;
+                       if (state == 2 && !saved)
+                           onButtonPlay();
+                   });
+}
 
 bool AppDelegate::showCapturePreview(const QImage& image, const QImage& subImage)
 {

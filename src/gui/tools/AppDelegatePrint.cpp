@@ -2,12 +2,28 @@
 // dialog.
 #include "AppDelegate.h"
 
+#include "FrameGrab.h"
+#include "LogText.h"
 #include "MainWindow.h"
 #include "PreferenceKeys.h"
 #include "Preferences.h"
 #include "PrintCanvasView.h"
 #include "PrintWindowController.h"
 #include "SkinImages.h"
+
+void AppDelegate::onButtonPrint()
+{
+    if (getState() == 0 || mToolDialogPending)
+        return;
+    pmWriteLog("printPreview Start");
+    pausePlayback();
+    mToolDialogPending = true;
+    pmWhenPictures(getCurrentImage(), has2Videos() ? getCurrentImage2() : QtFuture::makeReadyFuture(QImage()),
+                   this, [this](const QImage& image, const QImage& subImage) {
+                       showPrintPreview(image, subImage);
+                       mToolDialogPending = false;
+                   });
+}
 
 QImage AppDelegate::getGSensorBitmap() const
 {
@@ -21,6 +37,8 @@ void AppDelegate::showPrintPreview(const QImage& image, const QImage& subImage)
     content.videoImage = image;
     content.videoImage2 = subImage;
     content.gsensorImage = getGSensorBitmap();
+    if (const GpsData* sample = getCurGpsData())
+        content.sample = *sample;
     content.speedUnit = pmGetProfileInt(kPrefSpeedUnit, kDefaultSpeedUnit);
     PrintWindowController dialog(content, mWindow);
     mPrintWindow = &dialog;
