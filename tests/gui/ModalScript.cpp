@@ -1,6 +1,7 @@
 #include "ModalScript.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -44,9 +45,15 @@ void ModalScript::tick()
         return;
     for (QWidget* w : widgets) {
         if (w->isVisible() && mSteps.front().match(w)) {
-            Step step = std::move(mSteps.front());
+            // Acted on outside this tick: an action that opens a modal run of its own still
+            // needs the ticks to answer it, and a timer never fires inside its own handler.
+            ++mActing;
+            QTimer::singleShot(0, [this, act = std::move(mSteps.front().act), target = QPointer<QWidget>(w)] {
+                if (target)
+                    act(target);
+                --mActing;
+            });
             mSteps.pop_front();
-            step.act(w);
             return;
         }
     }
@@ -74,5 +81,9 @@ void pmAnswerFileDialog(QFileDialog* dialog, const QString& path)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, path);
-    QTest::keyClick(edit, Qt::Key_Return);
+    // The button rather than Return: Return may land in the completer's list as it fills.
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QPushButton* accept = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                                                           : QDialogButtonBox::Open);
+    QTest::mouseClick(accept, Qt::LeftButton);
 }

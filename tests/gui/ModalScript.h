@@ -30,7 +30,7 @@ public:
     // Types the path into the file dialog and confirms it, or cancels it with an empty path.
     void answerFileDialog(const QString& path);
 
-    bool done() const { return mSteps.empty(); }
+    bool done() const { return mSteps.empty() && mActing == 0; }
     // Waits (running events) until every step has run and no message box is open.
     bool waitDone(int timeoutMs = 10000);
     // Message texts (informative text of each box answered), in order.
@@ -48,8 +48,9 @@ private:
     std::deque<Step> mSteps;
     QStringList mMessages;
     std::function<void()> mOnMessage;
+    int mActing = 0; // steps matched whose action has not returned yet
     QTimer mTimer;
 };
 
-// Types a path into a non-native file dialog and presses Return; an empty path cancels.
+// Types a path into a non-native file dialog and confirms it; an empty path cancels.
 void pmAnswerFileDialog(QFileDialog* dialog, const QString& path);
