@@ -15,8 +15,9 @@ const char* const kRowTitleKeys[] = {"IDS_DIRECTION", "IDS_LONGITUDE", "IDS_LATI
 
 QFont pageFont()
 {
+    // 12 page points whatever the device: the page is drawn in points and scaled onto it.
     QFont font(QStringLiteral("Helvetica"));
-    font.setPointSizeF(12);
+    font.setPixelSize(12);
     return font;
 }
 
@@ -141,7 +142,7 @@ void PrintCanvasView::drawTexts(QPainter& painter) const
     painter.setFont(pageFont());
     painter.setPen(Qt::black);
     const bool rightToLeft = pmIsRightToLeft();
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
     for (size_t i = 0; i < mRows.size(); ++i) {
         const QRectF row = toTopDown(mRows[i]);
         const QString title = QStringLiteral("%1 :").arg(pmLoadString(kRowTitleKeys[i]));
@@ -152,5 +153,5 @@ void PrintCanvasView::drawTexts(QPainter& painter) const
     const QDate& d = mContent.date;
     const QString date = QString::asprintf("%s : %04d/%02d/%02d", qUtf8Printable(pmLoadString("IDS_PRINT_DATE")),
                                            d.year(), d.month(), d.day());
-    painter.drawText(toTopDown(rectDate), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, date);
+    painter.drawText(toTopDown(rectDate), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, date);
 }
