@@ -22,6 +22,8 @@ packages=(
   locales
   # headless runs and screenshots
   xvfb xauth imagemagick
+  # rasterising printed PDF pages in the tests
+  poppler-utils
   # map page and icon set (npm comes with nodejs or on its own; see below)
   nodejs
 )

@@ -97,7 +97,7 @@ TEST_F(AppDelegateTest, LaunchOnAnEmptyFolderLogsTheStartUpInOrder)
     EXPECT_EQ(pmGetCurrentFolder(), folder.path()); // opened as if browsed to
 }
 
-TEST_F(AppDelegateTest, RecordingsEnableTheUploadButtonAndPairsShowTheSecondVideo)
+TEST_F(AppDelegateTest, RecordingsEnableTheBackupAndUploadButtonsAndPairsShowTheSecondVideo)
 {
     writeRecording(folder.path(), "F/FILE0001F.MP4");
     writeRecording(folder.path(), "R/FILE0001R.MP4");
@@ -107,7 +107,8 @@ TEST_F(AppDelegateTest, RecordingsEnableTheUploadButtonAndPairsShowTheSecondVide
     EXPECT_EQ(app->playlist().count(), 2);
     EXPECT_GE(logIndexOf(logMessages(), "AppDelegate::rebuildPlaylist - video count = 2"), 0);
     EXPECT_TRUE(app->toolbarView()->oUploadYouTubeBtn()->isButtonEnabled());
-    EXPECT_FALSE(app->toolbarView()->oBackupBtn()->isButtonEnabled());
+    EXPECT_TRUE(app->toolbarView()->oBackupBtn()->isButtonEnabled());
+    EXPECT_FALSE(app->toolbarView()->oPrintBtn()->isButtonEnabled()); // nothing open yet
 
     EXPECT_TRUE(app->isDualCameraMode());
     EXPECT_TRUE(app->toolbarView()->oWindowSwitchBtn()->isVisibleTo(app->toolbarView()));

@@ -21,6 +21,9 @@
 
 namespace {
 
+// Room for a few test recordings.
+constexpr std::uint64_t kCardSize = 4 << 20;
+
 // Within this a new card is asked about.
 constexpr int kNoticeMs = 2000;
 
@@ -45,9 +48,9 @@ protected:
     // Mounts a card and fills it before the event loop runs again, as a camera's card comes.
     std::unique_ptr<TmpfsMount> mountCard(const QString& name, const QStringList& files)
     {
-        auto card = std::make_unique<TmpfsMount>(roots.filePath(name));
+        auto card = std::make_unique<TmpfsMount>(roots.filePath(name).toStdString(), kCardSize);
         for (const QString& file : files)
-            writeRecording(card->path(), file);
+            writeRecording(QString::fromStdString(card->path()), file);
         return card;
     }
 
@@ -67,8 +70,8 @@ protected:
 TEST_F(CardAnnouncerTest, ANewCardWithRecordingsIsOfferedAndYesOpensIt)
 {
     auto card = mountCard("CARD", {"DCIM/100F/FILE0001F.MP4", "DCIM/100R/FILE0001R.MP4", "DCIM/100F/FILE0002F.MP4"});
-    if (!card->isMounted())
-        GTEST_SKIP() << "mounting a tmpfs was refused: " << card->error().toStdString();
+    if (!card->mounted())
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << card->error();
     QElapsedTimer clock;
     clock.start();
     QMessageBox* question = waitForQuestion();
@@ -83,10 +86,10 @@ TEST_F(CardAnnouncerTest, ANewCardWithRecordingsIsOfferedAndYesOpensIt)
     ASSERT_NE(open, nullptr);
     QTest::mouseClick(open, Qt::LeftButton);
     EXPECT_EQ(app->cardAnnouncer()->question(), nullptr);
-    EXPECT_EQ(app->currentFolder(), card->path());
-    EXPECT_EQ(pmGetCurrentFolder(), card->path());
+    EXPECT_EQ(app->currentFolder(), QString::fromStdString(card->path()));
+    EXPECT_EQ(pmGetCurrentFolder(), QString::fromStdString(card->path()));
     EXPECT_EQ(app->playlist().count(), 3);
-    EXPECT_EQ(app->folderEvents()->watchedPaths(), QStringList{card->path()});
+    EXPECT_EQ(app->folderEvents()->watchedPaths(), QStringList{QString::fromStdString(card->path())});
 
     // Pulled out again: the list follows.
     ASSERT_TRUE(card->unmount());
@@ -96,11 +99,11 @@ TEST_F(CardAnnouncerTest, ANewCardWithRecordingsIsOfferedAndYesOpensIt)
 TEST_F(CardAnnouncerTest, NoQuestionForAVolumeWithoutRecordingsOrForTheFolderShown)
 {
     QSignalSpy probed(app->cardAnnouncer(), &CardAnnouncer::volumeProbed);
-    auto photos = std::make_unique<TmpfsMount>(roots.filePath("PHOTOS"));
-    if (!photos->isMounted())
-        GTEST_SKIP() << "mounting a tmpfs was refused: " << photos->error().toStdString();
-    QDir().mkpath(photos->path() + "/DCIM/100CANON");
-    QFile picture(photos->path() + "/DCIM/100CANON/IMG_0001.JPG");
+    auto photos = std::make_unique<TmpfsMount>(roots.filePath("PHOTOS").toStdString(), kCardSize);
+    if (!photos->mounted())
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << photos->error();
+    QDir().mkpath(QString::fromStdString(photos->path()) + "/DCIM/100CANON");
+    QFile picture(QString::fromStdString(photos->path()) + "/DCIM/100CANON/IMG_0001.JPG");
     ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
     picture.close();
     ASSERT_TRUE(probed.wait(kNoticeMs));
@@ -108,19 +111,19 @@ TEST_F(CardAnnouncerTest, NoQuestionForAVolumeWithoutRecordingsOrForTheFolderSho
 
     // Opened through the browse button before the card was looked at: it is what is shown.
     auto card = mountCard("CARD", {"DCIM/100F/FILE0001F.MP4"});
-    app->openFolder(card->path());
+    app->openFolder(QString::fromStdString(card->path()));
     ASSERT_TRUE(probed.wait(kNoticeMs));
     EXPECT_EQ(probed.takeFirst().value(1).toBool(), true);
     runEventLoopFor(100);
     EXPECT_EQ(app->cardAnnouncer()->question(), nullptr);
-    EXPECT_GE(logIndexOf(logMessages(), "CardAnnouncer::onProbed - already shown - " + card->path()), 0);
+    EXPECT_GE(logIndexOf(logMessages(), "CardAnnouncer::onProbed - already shown - " + QString::fromStdString(card->path())), 0);
 }
 
 TEST_F(CardAnnouncerTest, CancelOrACardPulledOutLeavesTheFolderShown)
 {
     auto first = mountCard("CARD1", {"DCIM/100F/FILE0001F.MP4"});
-    if (!first->isMounted())
-        GTEST_SKIP() << "mounting a tmpfs was refused: " << first->error().toStdString();
+    if (!first->mounted())
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << first->error();
     QMessageBox* question = waitForQuestion();
     ASSERT_NE(question, nullptr);
     QTest::mouseClick(buttonTitled(question, pmLoadString("IDS_CANCEL")), Qt::LeftButton);

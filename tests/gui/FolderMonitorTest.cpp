@@ -20,6 +20,9 @@
 
 namespace {
 
+// Room for a few test recordings.
+constexpr std::uint64_t kCardSize = 4 << 20;
+
 // Longer than the latency plus any delivery, short enough to keep the suite quick.
 constexpr int kEventWaitMs = 4000;
 
@@ -121,9 +124,9 @@ TEST_F(FolderMonitorTest, RenamingTheWatchedFolderEmptiesThePlayList)
 
 TEST_F(FolderMonitorTest, UnmountingTheCardWhileWatchedEmptiesThePlayList)
 {
-    TmpfsMount card(folder());
-    if (!card.isMounted())
-        GTEST_SKIP() << "mounting a tmpfs was refused: " << card.error().toStdString();
+    TmpfsMount card(folder().toStdString(), kCardSize);
+    if (!card.mounted())
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << card.error();
     writeCard(2);
     writeRecording(folder(), "DCIM/100R/FILE0001R.MP4");
     writeRecording(folder(), "DCIM/EVENT/EVT0001F.MP4");
@@ -132,7 +135,7 @@ TEST_F(FolderMonitorTest, UnmountingTheCardWhileWatchedEmptiesThePlayList)
 
     QElapsedTimer clock;
     clock.start();
-    ASSERT_TRUE(card.unmount()) << card.error().toStdString();
+    ASSERT_TRUE(card.unmount()) << card.error();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->playlist().empty(); }, kEventWaitMs));
     const qint64 elapsed = clock.elapsed();
     // The figure of the unmount target: the watcher's latency plus the reaction.
@@ -149,9 +152,9 @@ TEST_F(FolderMonitorTest, UnmountingTheCardWhileWatchedEmptiesThePlayList)
 
 TEST_F(FolderMonitorTest, ACardPulledOutWhileARecordingIsOpenEmptiesThePlayListToo)
 {
-    TmpfsMount card(folder());
-    if (!card.isMounted())
-        GTEST_SKIP() << "mounting a tmpfs was refused: " << card.error().toStdString();
+    TmpfsMount card(folder().toStdString(), kCardSize);
+    if (!card.mounted())
+        GTEST_SKIP() << "mounting a tmpfs was refused: " << card.error();
     writeCard(2);
     auto app = launchApplication(folder());
     ASSERT_EQ(app->playlist().count(), 2);
@@ -162,7 +165,7 @@ TEST_F(FolderMonitorTest, ACardPulledOutWhileARecordingIsOpenEmptiesThePlayListT
 
     QElapsedTimer clock;
     clock.start();
-    ASSERT_TRUE(card.unmount()) << card.error().toStdString();
+    ASSERT_TRUE(card.unmount()) << card.error();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->playlist().empty(); }, kEventWaitMs));
     std::cout << "[ FIGURE   ] unmount to empty play list, a recording open: " << clock.elapsed() << " ms" << std::endl;
     EXPECT_GE(logIndexOf(logMessages(), "Folder is removed or unmounted - " + folder()), 0);

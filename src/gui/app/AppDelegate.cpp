@@ -14,6 +14,7 @@
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
+#include "tools/BackupCopyThread.h"
 #include "controls/PlayControlView.h"
 #include "browse/CalendarView.h"
 #include "browse/FileListView.h"

@@ -11,6 +11,7 @@
 #include "gps/GpsList.h"
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
+#include "backup/FileCopy.h"
 
 #include <QFuture>
 #include <QImage>
@@ -19,11 +20,19 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class CalendarView;
 class FileListView;
+class BackupCopyThread;
+class BackupDlg;
+class CapturePreviewDlg;
+class PrintWindowController;
+class QImage;
 class MainWindow;
+struct Notification;
+class ProgressDlg;
 class PanelHost;
 class CardAnnouncer;
 class PlayControlView;
@@ -207,6 +216,35 @@ public:
     int eventTime() const { return m_nEventTime; }
 
     // ---- Capture, printing and backup (tools/) ----
+    // Backup (tools/AppDelegateBackup.cpp). The selection dialog also serves the upload
+    // (openBackupDlg with backupButton false: at most ten rows); its hand-over for an upload
+    // is left to the upload flow's own observer.
+    void onButtonBackup();
+    void openBackupDlg(const QString& title, bool backupButton);
+    void UploadVideoChanged(const Notification& notification);
+    void doBackup(const QList<int>& indexes);
+    // On the copy thread.
+    void startCopyFileThread(const QString& destFolder);
+    bool writeMediaToPath(const QString& sourcePath, const QString& destFolderPath);
+    BackupDlg* backupDlg() const { return _backupDlg; }
+    // The progress window of the running backup, or of the last one (closed).
+    ProgressDlg* progressDlg() const { return mProgressDlg; }
+    bool isBackupRunning() const { return mCopyThread != nullptr; }
+    quint64 copiedBytes() const { return m_lCurrentSize.bytesCopied.load(); }
+    // The tool bar's backup, print and capture buttons: backup with a play list, print and
+    // capture with an open recording.
+    // Capture (tools/AppDelegateCapture.cpp): pause, take the pictures, preview them; playback
+    // resumes after a cancel when it was playing.
+    void onButtonCapture();
+    // The preview of the pictures taken; true when a file was written.
+    bool showCapturePreview(const QImage& image, const QImage& subImage);
+    CapturePreviewDlg* capturePreviewDlg() const { return mCapturePreviewDlg; }
+    // Printing (tools/AppDelegatePrint.cpp).
+    void onButtonPrint();
+    void showPrintPreview(const QImage& image, const QImage& subImage);
+    // The G-sensor curve for the printed page.
+    QImage getGSensorBitmap() const;
+    PrintWindowController* printWindow() const { return mPrintWindow; }
 
     // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
     void onButtonUploadYouTube();
@@ -326,6 +364,17 @@ private:
     MapGoToValues mLastMapPosition;
 
     // Capture, printing and backup.
+    void finishBackup();
+    bool m_bBackupButton = true;
+    QList<int> mSelFileIndexSet;
+    std::vector<std::string> mBackupSources; // the paths of mSelFileIndexSet, for the copy thread
+    BackupDlg* _backupDlg = nullptr;
+    CapturePreviewDlg* mCapturePreviewDlg = nullptr;
+    bool mToolDialogPending = false; // pictures for a capture or print preview are being decoded
+    PrintWindowController* mPrintWindow = nullptr;
+    ProgressDlg* mProgressDlg = nullptr;
+    CopyControl m_lCurrentSize; // bytes copied and the cancel flag, shared with the copy thread
+    std::unique_ptr<BackupCopyThread> mCopyThread; // after the counter it uses
 
     // Sharing.
 };

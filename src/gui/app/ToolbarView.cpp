@@ -133,6 +133,15 @@ void ToolbarView::onButtonPressed(Button which)
     case Browse:
         delegate->onButtonBrowse();
         break;
+    case Print:
+        delegate->onButtonPrint();
+        break;
+    case Backup:
+        delegate->onButtonBackup();
+        break;
+    case Capture:
+        delegate->onButtonCapture();
+        break;
     case UploadYouTube:
         delegate->onButtonUploadYouTube();
         break;

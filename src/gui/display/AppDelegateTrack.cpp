@@ -34,6 +34,8 @@ void AppDelegate::onOpenGPSFile()
     updateTimeSliderRange();
     Slider* slider = mPlaybarView->poTimeSlider();
     slider->setCurrentValue(0);
+    mToolbarView->oPrintBtn()->setEnabled(true);
+    mToolbarView->oCaptureBtn()->setEnabled(true);
     m_nEventTime = -1;
     m_poGpsTempData.ResetData();
     const std::optional<std::string> path = mPlaylist.getFilePathInPlaylist(m_nCurPlayIndex);

@@ -434,14 +434,13 @@ void AppDelegate::enableMediaButton(bool on)
     bar->poTimeSlider()->setEnabled(on);
     if (on)
         bar->poFullScreenBtn()->setEnabled(true);
-    // Print, capture, backup, export and the Facebook upload stay disabled until their
-    // operations exist; the YouTube button only opens the site.
     mToolbarView->oUploadYouTubeBtn()->setEnabled(on);
-    mToolbarView->oPrintBtn()->setEnabled(false);
-    mToolbarView->oBackupBtn()->setEnabled(false);
-    mToolbarView->oCaptureBtn()->setEnabled(false);
-    mToolbarView->oExportBtn()->setEnabled(false);
-    mToolbarView->oUploadFacebookBtn()->setEnabled(false);
+    mToolbarView->oUploadFacebookBtn()->setEnabled(on);
+    mToolbarView->oBackupBtn()->setEnabled(on);
+    const bool open = on && getState() != 0;
+    mToolbarView->oPrintBtn()->setEnabled(open);
+    mToolbarView->oCaptureBtn()->setEnabled(open);
+    mToolbarView->oExportBtn()->setEnabled(on && m_poGpsList.IsGPSReady());
 }
 
 // ---- Notifications ----
