@@ -7,13 +7,18 @@
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
 #include <optional>
 
+class EditUploadDlg;
+class LoginDlg;
 class MainWindow;
+struct Notification;
 class PanelHost;
 class SleepWatcher;
 class ToolbarView;
@@ -87,6 +92,14 @@ public:
 
     // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
     void onButtonUploadYouTube();
+    void onButtonUploadFacebook();
+    void doVideoUpload(int videoWebsite);
+    void doLogin();
+    void UploadVideoChanged(const Notification& notification);
+    void editUploadVideos(const QList<int>& rows);
+    LoginDlg* loginDlg() const;
+    EditUploadDlg* editUploadDlg() const;
+    const QString& fbKey() const { return mFBKey; }
 
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
@@ -183,6 +196,10 @@ private:
     // Capture, printing and backup.
 
     // Sharing.
+    qint16 m_nVideoWebsite = 0;
+    QString mFBKey;
+    QPointer<LoginDlg> mLoginDlg;         // kept until the next sign-in replaces it
+    QPointer<EditUploadDlg> mEditUploadDlg; // kept until the next upload replaces it
 };
 
 // The application controller, for widgets that call its operations directly.

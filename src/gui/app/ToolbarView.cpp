@@ -136,11 +136,14 @@ void ToolbarView::onButtonPressed(Button which)
     case UploadYouTube:
         delegate->onButtonUploadYouTube();
         break;
+    case UploadFacebook:
+        delegate->onButtonUploadFacebook();
+        break;
     case Setting:
         onSettingButtonPressed();
         break;
     default:
-        // Print, backup, capture, export, Facebook and the window switch stay disabled
+        // Print, backup, capture, export and the window switch stay disabled
         // until their operations exist.
         break;
     }
