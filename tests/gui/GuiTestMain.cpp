@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -21,6 +23,10 @@ int main(int argc, char** argv)
     QFile::setPermissions(homePath + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(homePath).mkpath("Documents");
     QDir(homePath).mkpath("Videos");
+
+    // The embedded web views' sandbox cannot start as root.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(KORIV_VERSION);

@@ -10,7 +10,6 @@
 #include "ui_EditUploadDlg.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDebug>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -335,16 +334,11 @@ void EditUploadDlg::closeDialog()
         connection->cancel();
 }
 
-void EditUploadDlg::reject()
+void EditUploadDlg::done(int result)
 {
-    // Escape closes like the window's close button.
-    close();
-}
-
-void EditUploadDlg::closeEvent(QCloseEvent* event)
-{
+    // Every way of closing (the buttons, Escape, the title bar) ends here.
     windowWillClose();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void EditUploadDlg::windowWillClose()
