@@ -19,6 +19,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -58,8 +60,14 @@ LoginDlg::LoginDlg(QWidget* parent)
             mPermissionReply->abort(); // answered as a failure by permissionAnswered
     });
     connect(ui->cancelButton, &QPushButton::clicked, this, &LoginDlg::cancelButtonAction);
-    connect(ui->m_loginView, &QWebEngineView::loadStarted, this, &LoginDlg::webLoadStarted);
-    connect(ui->m_loginView, &QWebEngineView::loadFinished, this, &LoginDlg::webLoadComplete);
+    connect(ui->m_loginView->page(), &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& load) {
+        // The starting page that only navigates to the sign-in says nothing.
+        if (load.url().scheme() != "http" && load.url().scheme() != "https")
+            return;
+        if (load.status() == QWebEngineLoadingInfo::LoadSucceededStatus
+            || load.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+            webLoadComplete();
+    });
 }
 
 LoginDlg::~LoginDlg()
@@ -75,11 +83,11 @@ QWebEngineView* LoginDlg::loginView() const
     return ui->m_loginView;
 }
 
-QUrl LoginDlg::signInRequest()
+QString LoginDlg::signInAddress()
 {
     const QString redirect = pmFacebookWwwBase() + kLoginSuccessPath;
     const std::string query = pmSignInQuery(kFacebookAppId, redirect.toStdString());
-    return QUrl(pmFacebookWwwBase() + kOAuthPath + '?' + QString::fromStdString(query));
+    return pmFacebookWwwBase() + kOAuthPath + '?' + QString::fromStdString(query);
 }
 
 void LoginDlg::showEvent(QShowEvent* event)
@@ -114,16 +122,16 @@ void LoginDlg::setLayerString()
 void LoginDlg::doLogin()
 {
     pmStartWait();
-    ui->m_loginView->load(signInRequest());
+    // A QUrl would rewrite the redirect's escapes ("%2e" to "."); the page's own navigation
+    // sends the address exactly as written.
+    const QByteArray quoted = QJsonDocument(QJsonArray{signInAddress()}).toJson(QJsonDocument::Compact);
+    ui->m_loginView->setHtml(QString("<script>location.replace(%1[0]);</script>").arg(QString::fromUtf8(quoted)),
+                             QUrl("about:blank"));
 }
 
 void LoginDlg::cancelButtonAction()
 {
     postNotification(0);
-}
-
-void LoginDlg::webLoadStarted()
-{
 }
 
 void LoginDlg::webLoadComplete()

@@ -33,8 +33,8 @@ public:
     // How long the permission check may take (tests shorten it).
     void setPermissionTimeoutMs(int milliseconds) { mPermissionTimeoutMs = milliseconds; }
 
-    // The address of the sign-in dialog on the service's web host.
-    static QUrl signInRequest();
+    // The address of the sign-in dialog on the service's web host, its escapes as sent.
+    static QString signInAddress();
 
     void doLogin();
     void cancelButtonAction();
@@ -49,7 +49,6 @@ protected:
 
 private:
     void windowDidLoad();
-    void webLoadStarted();
     void webLoadComplete();
     void permissionAnswered();
     void endPermissionCheck(bool granted);
