@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>التحقق من التحديثات…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>توقف النسخ: تعذرت قراءة تسجيل أو تعذرت الكتابة في الوجهة. تمت إزالة الملف غير المكتمل.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>هذا التسجيل موجود بالفعل في المجلد المختار وتم تخطيه.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>تعذر حفظ الصورة.</translation>
+    </message>
 </context>
 </TS>

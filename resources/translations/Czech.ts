@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Check for Updates…</source>
         <translation>Zkontrolovat aktualizace…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Kopírování se zastavilo: záznam nelze přečíst nebo do cíle nelze zapisovat. Neúplný soubor byl odstraněn.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Tento záznam už je ve zvolené složce a byl přeskočen.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Obrázek se nepodařilo uložit.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Check for Updates…</source>
         <translation>Zoeken naar updates…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Het kopiëren is gestopt: een opname kon niet worden gelezen of de bestemming kon niet worden beschreven. Het onvolledige bestand is verwijderd.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Deze opname staat al in de gekozen map en is overgeslagen.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>De afbeelding kon niet worden opgeslagen.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>Check for Updates…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>This recording is already in the chosen folder and was skipped.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>The picture could not be saved.</translation>
+    </message>
 </context>
 </TS>

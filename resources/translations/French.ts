@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>La copie s'est arrêtée : un enregistrement n'a pas pu être lu ou la destination n'a pas pu être écrite. Le fichier incomplet a été supprimé.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Cet enregistrement se trouve déjà dans le dossier choisi et a été ignoré.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>L'image n'a pas pu être enregistrée.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Check for Updates…</source>
         <translation>Nach Updates suchen…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Das Kopieren wurde abgebrochen: Eine Aufnahme konnte nicht gelesen oder das Ziel nicht beschrieben werden. Die unvollständige Datei wurde entfernt.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Diese Aufnahme liegt bereits im gewählten Ordner und wurde übersprungen.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Das Bild konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Check for Updates…</source>
         <translation>Frissítések keresése…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Méret</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>A másolás leállt: egy felvétel nem olvasható, vagy a cél nem írható. A befejezetlen fájl törölve lett.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Ez a felvétel már a kiválasztott mappában van, ezért kimaradt.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>A kép nem menthető.</translation>
+    </message>
 </context>
 </TS>

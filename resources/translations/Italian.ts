@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Check for Updates…</source>
         <translation>Verifica aggiornamenti…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>La copia si è interrotta: non è stato possibile leggere una registrazione o scrivere nella destinazione. Il file incompleto è stato rimosso.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Questa registrazione si trova già nella cartella scelta ed è stata saltata.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Impossibile salvare l'immagine.</translation>
+    </message>
 </context>
 </TS>

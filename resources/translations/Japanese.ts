@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>コピーを中止しました。録画を読み込めないか、保存先に書き込めませんでした。未完成のファイルは削除されました。</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>この録画はすでに選択したフォルダーにあるため、スキップしました。</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>画像を保存できませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Check for Updates…</source>
         <translation>업데이트 확인…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>복사가 중단되었습니다. 녹화 파일을 읽을 수 없거나 대상에 쓸 수 없습니다. 완료되지 않은 파일은 삭제되었습니다.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>이 녹화 파일은 이미 선택한 폴더에 있어 건너뛰었습니다.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

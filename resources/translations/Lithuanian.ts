@@ -405,5 +405,29 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Check for Updates…</source>
         <translation>Ieškoti naujinių…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Įrašyti</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Dydis</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Kopijavimas sustabdytas: nepavyko nuskaityti įrašo arba įrašyti į paskirties vietą. Nebaigtas failas pašalintas.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Šis įrašas jau yra pasirinktame aplanke ir buvo praleistas.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Nepavyko išsaugoti paveikslėlio.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Check for Updates…</source>
         <translation>Sprawdź aktualizacje…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Kopiowanie przerwane: nie można odczytać nagrania lub zapisać w miejscu docelowym. Niekompletny plik został usunięty.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>To nagranie jest już w wybranym folderze i zostało pominięte.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Nie można zapisać obrazu.</translation>
+    </message>
 </context>
 </TS>

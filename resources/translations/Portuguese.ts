@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Procurar atualizações…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>A cópia parou: não foi possível ler uma gravação ou escrever no destino. O ficheiro incompleto foi removido.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Esta gravação já está na pasta escolhida e foi ignorada.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Não foi possível guardar a imagem.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Check for Updates…</source>
         <translation>Caută actualizări…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Salvare</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Dimensiune</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Copierea s-a oprit: o înregistrare nu a putut fi citită sau destinația nu a putut fi scrisă. Fișierul incomplet a fost șters.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Această înregistrare se află deja în dosarul ales și a fost omisă.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Imaginea nu a putut fi salvată.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>Check for Updates…</source>
         <translation>检查更新…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>复制已停止：无法读取录像或无法写入目标位置。未完成的文件已删除。</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>此录像已在所选文件夹中，已跳过。</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>无法保存图片。</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Check for Updates…</source>
         <translation>Skontrolovať aktualizácie…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Veľkosť</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Kopírovanie sa zastavilo: záznam sa nepodarilo prečítať alebo do cieľa nebolo možné zapisovať. Neúplný súbor bol odstránený.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Tento záznam už je vo zvolenom priečinku a bol preskočený.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Obrázok sa nepodarilo uložiť.</translation>
+    </message>
 </context>
 </TS>

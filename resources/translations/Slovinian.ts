@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Check for Updates…</source>
         <translation>Preveri posodobitve…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Shrani</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Kopiranje se je ustavilo: posnetka ni bilo mogoče prebrati ali v cilj ni bilo mogoče pisati. Nedokončana datoteka je bila odstranjena.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Ta posnetek je že v izbrani mapi, zato je bil preskočen.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Slike ni bilo mogoče shraniti.</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>La copia se detuvo: no se pudo leer una grabación o no se pudo escribir en el destino. Se eliminó el archivo incompleto.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Esta grabación ya está en la carpeta elegida y se omitió.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>No se pudo guardar la imagen.</translation>
+    </message>
 </context>
 </TS>

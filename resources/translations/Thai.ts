@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Check for Updates…</source>
         <translation>ตรวจหาอัปเดต…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>วันที่</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>ขนาด</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>การคัดลอกหยุดลง: ไม่สามารถอ่านไฟล์บันทึกหรือเขียนไปยังปลายทางได้ ไฟล์ที่ไม่สมบูรณ์ถูกลบแล้ว</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>ไฟล์บันทึกนี้อยู่ในโฟลเดอร์ที่เลือกแล้วจึงถูกข้ามไป</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>ไม่สามารถบันทึกรูปภาพได้</translation>
+    </message>
 </context>
 </TS>

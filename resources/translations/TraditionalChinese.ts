@@ -405,5 +405,29 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Check for Updates…</source>
         <translation>檢查更新…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>複製已停止：無法讀取錄影或無法寫入目的地。未完成的檔案已刪除。</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>此錄影已在所選資料夾中，已略過。</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>無法儲存圖片。</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,29 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Check for Updates…</source>
         <translation>Güncellemeleri denetle…</translation>
     </message>
+    <message id="IDS_SAVE">
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message id="IDS_FILE_DATE">
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message id="IDS_FILE_SIZE">
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FAILED">
+        <source>The copy stopped: a recording could not be read or the destination could not be written. The unfinished file was removed.</source>
+        <translation>Kopyalama durdu: bir kayıt okunamadı veya hedefe yazılamadı. Tamamlanmamış dosya silindi.</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_SAME_FILE">
+        <source>This recording is already in the chosen folder and was skipped.</source>
+        <translation>Bu kayıt zaten seçilen klasörde olduğu için atlandı.</translation>
+    </message>
+    <message id="IDS_ERR_CAPTURE_SAVE_FAILED">
+        <source>The picture could not be saved.</source>
+        <translation>Resim kaydedilemedi.</translation>
+    </message>
 </context>
 </TS>

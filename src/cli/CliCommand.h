@@ -16,5 +16,7 @@ struct CliCommand {
 namespace cli {
 // Reads the value after an option ("--day 2026-01-02"); false when it is missing.
 bool takeValue(std::span<const std::string_view> args, size_t& i, std::string_view& value);
+// A number of seconds, not negative ("12.5"); false for anything else.
+bool parseSeconds(std::string_view text, double& seconds);
 int usageError(std::string_view command, std::string_view message);
 } // namespace cli

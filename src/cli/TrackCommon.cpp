@@ -29,14 +29,6 @@ void appendColumn(std::string& line, long long value)
     pmAppendInt(line, value);
 }
 
-bool parseSeconds(std::string_view text, double& seconds)
-{
-    const std::string copy(text);
-    char* end = nullptr;
-    seconds = std::strtod(copy.c_str(), &end);
-    return end && *end == '\0' && !copy.empty() && seconds >= 0 && seconds < 1e9;
-}
-
 } // namespace
 
 long long nowNs()

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 int runScan(std::span<const std::string_view> args);
@@ -11,6 +13,9 @@ int runTrack(std::span<const std::string_view> args);
 int runNmea(std::span<const std::string_view> args);
 int runKml(std::span<const std::string_view> args);
 int runGpx(std::span<const std::string_view> args);
+#ifdef KORIV_CLI_FRAME
+int runFrame(std::span<const std::string_view> args);
+#endif
 
 namespace {
 
@@ -20,6 +25,9 @@ constexpr std::array kCommands{
     CliCommand{"nmea", "nmea LOGFILE [--format text|tsv] [--summary]", runNmea},
     CliCommand{"kml", "kml VIDEO -o OUT.kml [--duration SECONDS]", runKml},
     CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS]", runGpx},
+#ifdef KORIV_CLI_FRAME
+    CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
+#endif
 };
 
 void printHelp()
@@ -39,6 +47,14 @@ bool takeValue(std::span<const std::string_view> args, size_t& i, std::string_vi
         return false;
     value = args[++i];
     return true;
+}
+
+bool parseSeconds(std::string_view text, double& seconds)
+{
+    const std::string copy(text);
+    char* end = nullptr;
+    seconds = std::strtod(copy.c_str(), &end);
+    return end && *end == '\0' && !copy.empty() && seconds >= 0 && seconds < 1e9;
 }
 
 int usageError(std::string_view command, std::string_view message)

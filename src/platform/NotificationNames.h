@@ -30,9 +30,8 @@ inline constexpr const char* kComboWindowKey = "COMBO_WINDOW";
 inline constexpr const char* kSliderWindowKey = "SLIDER_WINDOW";
 inline constexpr const char* kCalendarWindowKey = "CALENDAR_WINDOW";
 inline constexpr const char* kSliderTypeKey = "SLIDER_TYPE";
-
-// The upload hand-over: what ended (0 cancelled or failed, 1 signed in, 2 files chosen) and
-// the sign-in's access tokens.
+// The upload-video-changed notification: 0 cancelled, 1 signed in, 2 selection confirmed,
+// and the sign-in's access tokens.
 inline constexpr const char* kUploadTypeKey = "UPLOAD_TYPE";
 inline constexpr const char* kFBKeyKey = "FBKey";
 inline constexpr const char* kYouTubeKeyKey = "YouTubeKey";

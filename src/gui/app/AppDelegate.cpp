@@ -14,6 +14,7 @@
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
+#include "tools/BackupCopyThread.h"
 #include "util/Log.h"
 
 #include <QApplication>

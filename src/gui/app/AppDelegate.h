@@ -6,6 +6,7 @@
 #include "MainWindowLayout.h"
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
+#include "backup/FileCopy.h"
 
 #include <QList>
 #include <QObject>
@@ -13,12 +14,16 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BackupCopyThread;
+class BackupDlg;
 class EditUploadDlg;
 class LoginDlg;
 class MainWindow;
 struct Notification;
+class ProgressDlg;
 class PanelHost;
 class SleepWatcher;
 class ToolbarView;
@@ -89,13 +94,28 @@ public:
     // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp) ----
 
     // ---- Capture, printing and backup (tools/) ----
+    // Backup (tools/AppDelegateBackup.cpp). The selection dialog also serves the upload
+    // (openBackupDlg with backupButton false: at most ten rows); its hand-over for an upload
+    // is left to the upload flow's own observer.
+    void onButtonBackup();
+    void openBackupDlg(const QString& title, bool backupButton);
+    void UploadVideoChanged(const Notification& notification);
+    void doBackup(const QList<int>& indexes);
+    // On the copy thread.
+    void startCopyFileThread(const QString& destFolder);
+    bool writeMediaToPath(const QString& sourcePath, const QString& destFolderPath);
+    BackupDlg* backupDlg() const { return _backupDlg; }
+    ProgressDlg* progressDlg() const { return mProgressDlg; }
+    bool isBackupRunning() const { return mCopyThread != nullptr; }
+    quint64 copiedBytes() const { return m_lCurrentSize.bytesCopied.load(); }
 
     // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
     void onButtonUploadYouTube();
     void onButtonUploadFacebook();
     void doVideoUpload(int videoWebsite);
     void doLogin();
-    void UploadVideoChanged(const Notification& notification);
+    // The upload flow's own observer of the hand-over (the backup has UploadVideoChanged).
+    void UploadVideoChangedForUpload(const Notification& notification);
     void editUploadVideos(const QList<int>& rows);
     LoginDlg* loginDlg() const;
     EditUploadDlg* editUploadDlg() const;
@@ -194,6 +214,14 @@ private:
     int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;
 
     // Capture, printing and backup.
+    void finishBackup();
+    bool m_bBackupButton = true;
+    QList<int> mSelFileIndexSet;
+    std::vector<std::string> mBackupSources; // the paths of mSelFileIndexSet, for the copy thread
+    BackupDlg* _backupDlg = nullptr;
+    ProgressDlg* mProgressDlg = nullptr;
+    CopyControl m_lCurrentSize; // bytes copied and the cancel flag, shared with the copy thread
+    std::unique_ptr<BackupCopyThread> mCopyThread; // after the counter it uses
 
     // Sharing.
     qint16 m_nVideoWebsite = 0;

@@ -3,6 +3,7 @@
 #include "AppDelegate.h"
 
 #include "EditUploadDlg.h"
+#include "tools/BackupDlg.h"
 #include "LocalizedText.h"
 #include "LogText.h"
 #include "LoginDlg.h"
@@ -58,7 +59,8 @@ void AppDelegate::doLogin()
     NotificationCenter& center = NotificationCenter::defaultCenter();
     // A sign-in window closed by its title bar reports nothing: never observe twice.
     center.removeObserver(this, kUploadVideoChangedNotification);
-    center.addObserver(this, kUploadVideoChangedNotification, [this](const Notification& note) { UploadVideoChanged(note); });
+    center.addObserver(this, kUploadVideoChangedNotification,
+                       [this](const Notification& note) { UploadVideoChangedForUpload(note); });
     if (mLoginDlg)
         mLoginDlg->deleteLater();
     mLoginDlg = new LoginDlg(mWindow);
@@ -66,14 +68,21 @@ void AppDelegate::doLogin()
     mLoginDlg->exec();
 }
 
-void AppDelegate::UploadVideoChanged(const Notification& notification)
+void AppDelegate::UploadVideoChangedForUpload(const Notification& notification)
 {
     const int type = notification.userInfo.value(kUploadTypeKey).toInt();
-    if (type == 1) {
+    if (type == BackupDlg::kUploadLoggedIn) {
         mFBKey = notification.userInfo.value(kFBKeyKey).toString();
+        // Once the sign-in window's modal run has ended.
+        QMetaObject::invokeMethod(this, [this] { openBackupDlg(pmLoadString("IDS_UPLOAD_FACEBOOK"), false); },
+                                  Qt::QueuedConnection);
         return;
     }
     NotificationCenter::defaultCenter().removeObserver(this, kUploadVideoChangedNotification);
+    if (type == BackupDlg::kUploadSelected && !m_bBackupButton) {
+        const auto rows = notification.object.value<QList<int>>();
+        QMetaObject::invokeMethod(this, [this, rows] { editUploadVideos(rows); }, Qt::QueuedConnection);
+    }
 }
 
 void AppDelegate::editUploadVideos(const QList<int>& rows)

@@ -1,0 +1,426 @@
+#include "MediaAsset.h"
+
+#include "LogText.h"
+
+#include <QFile>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <chrono>
+#include <cmath>
+#include <deque>
+#include <mutex>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/pixdesc.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Upper bounds that keep a hostile file from holding a worker: wall time of opening and of
+// one picture, and the packets one picture may read (a ten-second key-frame interval at
+// 60 frames per second is 600 video packets).
+constexpr auto kOpenTimeLimit = std::chrono::seconds(10);
+constexpr auto kPictureTimeLimit = std::chrono::seconds(10);
+constexpr int kMaxVideoPackets = 2000;
+constexpr int kMaxPackets = 20000;
+// Reading without decoding is cheap: a scan from the start may cover a long recording.
+constexpr int kMaxScanPackets = 200000;
+// A first frame this much after the requested time (milliseconds) shows that the seek missed.
+constexpr int kLateLanding = 500;
+// A frame this close before the requested time counts as at it (container time stamps are
+// rounded to their time base).
+constexpr double kTimeTolerance = 0.0005;
+// The largest picture side accepted from a stream.
+constexpr int kMaxSide = 16384;
+// The containers recordings come in; anything else is refused rather than guessed at.
+constexpr const char* kFormats = "mov,mp4,avi";
+
+QString averror(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+
+void quietFfmpeg()
+{
+    // FFmpeg reports every damaged macroblock on standard error; the failures that matter come
+    // back through errorString().
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+// The pixel format without the deprecated full-range "J" variants, and whether it is full range.
+AVPixelFormat plainFormat(AVPixelFormat format, bool& fullRange)
+{
+    switch (format) {
+    case AV_PIX_FMT_YUVJ420P: fullRange = true; return AV_PIX_FMT_YUV420P;
+    case AV_PIX_FMT_YUVJ422P: fullRange = true; return AV_PIX_FMT_YUV422P;
+    case AV_PIX_FMT_YUVJ444P: fullRange = true; return AV_PIX_FMT_YUV444P;
+    case AV_PIX_FMT_YUVJ440P: fullRange = true; return AV_PIX_FMT_YUV440P;
+    case AV_PIX_FMT_YUVJ411P: fullRange = true; return AV_PIX_FMT_YUV411P;
+    default: return format;
+    }
+}
+
+QSize displaySize(int width, int height, AVRational sampleAspect)
+{
+    if (sampleAspect.num > 0 && sampleAspect.den > 0 && sampleAspect.num != sampleAspect.den) {
+        const long long w = std::llround(double(width) * sampleAspect.num / sampleAspect.den);
+        if (w > 0 && w <= kMaxSide)
+            return QSize(int(w), height);
+    }
+    return QSize(width, height);
+}
+
+} // namespace
+
+// The FFmpeg objects of one open recording.
+struct MediaAsset::Media {
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVStream* stream = nullptr;
+    SwsContext* scaler = nullptr;
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    AVFrame* picture = av_frame_alloc(); // the best frame so far of the current request
+    int64_t pictureTime = AV_NOPTS_VALUE;
+    std::deque<AVPacket*> pending; // video packets read ahead by a scan from the start
+    Clock::time_point deadline;
+
+    enum class Landing { Found, Missed, Failed };
+
+    ~Media()
+    {
+        dropPending();
+        sws_freeContext(scaler);
+        av_frame_free(&picture);
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        avcodec_free_context(&codec);
+        avformat_close_input(&format);
+    }
+
+    bool expired() const { return Clock::now() > deadline; }
+
+    QString open(const QString& path);
+    QString openDecoder();
+    int64_t startTime() const;
+    int64_t toStreamTime(double seconds) const;
+    double toSeconds(int64_t time) const;
+    int64_t frameTime() const;
+    void dropPending();
+    bool readVideoPacket(int& packets);
+    bool seekBefore(int64_t target);
+    bool scanFromStart(int64_t target, QString& error);
+    Landing decodeTo(int64_t target, bool skipUnneeded, bool checkLanding, QString& error);
+    bool keepFrame(int64_t target);
+    QImage toImage(const AVFrame* source);
+};
+
+QString MediaAsset::Media::open(const QString& path)
+{
+    format = avformat_alloc_context();
+    if (!format || !packet || !frame || !picture)
+        return QStringLiteral("out of memory");
+    format->interrupt_callback = {[](void* self) { return int(static_cast<Media*>(self)->expired()); }, this};
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "format_whitelist", kFormats, 0);
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const QByteArray name = QFile::encodeName(path);
+    int result = avformat_open_input(&format, name.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (result < 0)
+        return averror(result); // avformat_open_input freed the context
+    if ((result = avformat_find_stream_info(format, nullptr)) < 0)
+        return averror(result);
+    return openDecoder();
+}
+
+QString MediaAsset::Media::openDecoder()
+{
+    const AVCodec* decoder = nullptr;
+    for (unsigned i = 0; i < format->nb_streams && !stream; ++i) {
+        AVStream* candidate = format->streams[i];
+        const AVCodecParameters* p = candidate->codecpar;
+        if (p->codec_type != AVMEDIA_TYPE_VIDEO || (candidate->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            continue;
+        if (p->width <= 0 || p->height <= 0 || p->width > kMaxSide || p->height > kMaxSide)
+            continue;
+        if ((decoder = avcodec_find_decoder(p->codec_id)))
+            stream = candidate;
+    }
+    if (!stream)
+        return QStringLiteral("no decodable video stream");
+    codec = avcodec_alloc_context3(decoder);
+    if (!codec || avcodec_parameters_to_context(codec, stream->codecpar) < 0)
+        return QStringLiteral("out of memory");
+    // One thread per core; frame threads for the run of frames after a key frame.
+    codec->thread_count = 0;
+    codec->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    codec->pkt_timebase = stream->time_base;
+    if (int result = avcodec_open2(codec, decoder, nullptr); result < 0)
+        return averror(result);
+    return {};
+}
+
+int64_t MediaAsset::Media::startTime() const
+{
+    return stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
+}
+
+// The first tick at or after the time.
+int64_t MediaAsset::Media::toStreamTime(double seconds) const
+{
+    const double ticks = std::ceil(seconds * stream->time_base.den / stream->time_base.num);
+    return startTime() + static_cast<int64_t>(std::min(ticks, 9.0e18));
+}
+
+// The presentation time of the decoded frame. Packets without one (AVI) leave FFmpeg the time
+// of the packet that released the frame, which trails it by the frames held for reordering.
+int64_t MediaAsset::Media::frameTime() const
+{
+    if (frame->pts != AV_NOPTS_VALUE || frame->pkt_dts == AV_NOPTS_VALUE || codec->has_b_frames <= 0)
+        return frame->best_effort_timestamp;
+    const AVRational rate = stream->avg_frame_rate;
+    const int64_t frameTicks = rate.num > 0 && rate.den > 0 ? av_rescale_q(1, av_inv_q(rate), stream->time_base) : 1;
+    return frame->pkt_dts - codec->has_b_frames * std::max<int64_t>(1, frameTicks);
+}
+
+double MediaAsset::Media::toSeconds(int64_t time) const
+{
+    return double(time - startTime()) * av_q2d(stream->time_base);
+}
+
+bool MediaAsset::Media::seekBefore(int64_t target)
+{
+    dropPending();
+    avcodec_flush_buffers(codec);
+    return av_seek_frame(format, stream->index, target, AVSEEK_FLAG_BACKWARD) >= 0;
+}
+
+void MediaAsset::Media::dropPending()
+{
+    for (AVPacket* p : pending)
+        av_packet_free(&p);
+    pending.clear();
+}
+
+// For files whose index cannot be trusted (an AVI cut short has none): reads from the start,
+// without decoding, and keeps the packets from the last key frame at or before the target on.
+bool MediaAsset::Media::scanFromStart(int64_t target, QString& error)
+{
+    if (!seekBefore(startTime()) && avformat_seek_file(format, stream->index, INT64_MIN, 0, 0, 0) < 0) {
+        error = QStringLiteral("cannot seek");
+        return false;
+    }
+    for (int packets = 0; !expired() && packets < kMaxScanPackets && av_read_frame(format, packet) >= 0; ++packets) {
+        if (packet->stream_index != stream->index) {
+            av_packet_unref(packet);
+            continue;
+        }
+        const bool key = packet->flags & AV_PKT_FLAG_KEY;
+        const int64_t time = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+        if (key && time != AV_NOPTS_VALUE && time <= target)
+            dropPending();
+        pending.push_back(av_packet_alloc());
+        av_packet_move_ref(pending.back(), packet);
+        if ((key && time > target) || pending.size() > size_t(kMaxVideoPackets))
+            break;
+    }
+    return true;
+}
+
+// The next packet of the video stream, read-ahead ones first; false at the end.
+bool MediaAsset::Media::readVideoPacket(int& packets)
+{
+    if (!pending.empty()) {
+        av_packet_move_ref(packet, pending.front());
+        av_packet_free(&pending.front());
+        pending.pop_front();
+        return true;
+    }
+    while (packets++ < kMaxPackets && av_read_frame(format, packet) >= 0) {
+        if (packet->stream_index == stream->index)
+            return true;
+        av_packet_unref(packet);
+    }
+    return false;
+}
+
+// Takes the decoded frame as the picture so far; true when it is at or after the target.
+bool MediaAsset::Media::keepFrame(int64_t target)
+{
+    int64_t time = frameTime();
+    if (time == AV_NOPTS_VALUE)
+        time = pictureTime == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : pictureTime + 1;
+    av_frame_unref(picture);
+    av_frame_move_ref(picture, frame);
+    pictureTime = time;
+    return time != AV_NOPTS_VALUE && time >= target;
+}
+
+// Decodes from the current position to the first frame at or after the target; at the end of
+// the stream the last frame is taken. skipUnneeded lets the decoder drop frames no other frame
+// refers to while their packets are before the target. With checkLanding, no frame at all or a
+// first frame well after the target means that the seek went wrong (Missed).
+MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skipUnneeded, bool checkLanding,
+                                                      QString& error)
+{
+    av_frame_unref(picture);
+    pictureTime = AV_NOPTS_VALUE;
+    const int64_t lateBy = av_rescale_q(kLateLanding, AVRational{1, 1000}, stream->time_base);
+    int packets = 0;
+    int videoPackets = 0;
+    bool draining = false;
+    while (!expired()) {
+        const int received = avcodec_receive_frame(codec, frame);
+        if (received == 0) {
+            const bool first = picture->buf[0] == nullptr;
+            const bool reached = keepFrame(target);
+            if (first && checkLanding && pictureTime != AV_NOPTS_VALUE && pictureTime > target + lateBy)
+                return Landing::Missed;
+            if (reached)
+                return Landing::Found;
+            continue;
+        }
+        if (received != AVERROR(EAGAIN) || draining) {
+            if (received != AVERROR_EOF && received != AVERROR(EAGAIN))
+                error = averror(received);
+            if (picture->buf[0])
+                return Landing::Found;
+            return checkLanding ? Landing::Missed : Landing::Failed;
+        }
+        if (videoPackets++ >= kMaxVideoPackets) {
+            error = QStringLiteral("too many frames before the time");
+            return Landing::Failed;
+        }
+        if (!readVideoPacket(packets)) {
+            avcodec_send_packet(codec, nullptr);
+            draining = true;
+            continue;
+        }
+        const bool before = packet->pts != AV_NOPTS_VALUE && packet->pts < target;
+        codec->skip_frame = skipUnneeded && before ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+        avcodec_send_packet(codec, packet); // a damaged packet is dropped, the next may decode
+        av_packet_unref(packet);
+    }
+    error = QStringLiteral("decoding took too long");
+    return Landing::Failed;
+}
+
+QImage MediaAsset::Media::toImage(const AVFrame* source)
+{
+    bool fullRange = source->color_range == AVCOL_RANGE_JPEG;
+    const AVPixelFormat pixels = plainFormat(AVPixelFormat(source->format), fullRange);
+    if (source->width <= 0 || source->height <= 0 || source->width > kMaxSide || source->height > kMaxSide
+        || !av_pix_fmt_desc_get(pixels))
+        return {};
+    const QSize size = displaySize(source->width, source->height,
+                                   av_guess_sample_aspect_ratio(format, stream, const_cast<AVFrame*>(source)));
+    scaler = sws_getCachedContext(scaler, source->width, source->height, pixels, size.width(), size.height(),
+                                  AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (!scaler)
+        return {};
+    // Unmarked streams: BT.709 for HD pictures, BT.601 below, as players assume.
+    int colours = source->colorspace;
+    if (colours == AVCOL_SPC_UNSPECIFIED || colours == AVCOL_SPC_RESERVED || colours >= AVCOL_SPC_NB)
+        colours = source->height >= 720 ? AVCOL_SPC_BT709 : AVCOL_SPC_BT470BG;
+    const int* coefficients = sws_getCoefficients(colours);
+    sws_setColorspaceDetails(scaler, coefficients, fullRange, coefficients, 1, 0, 1 << 16, 1 << 16);
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    uint8_t* planes[4] = {image.bits(), nullptr, nullptr, nullptr};
+    const int strides[4] = {int(image.bytesPerLine()), 0, 0, 0};
+    if (sws_scale(scaler, source->data, source->linesize, 0, source->height, planes, strides) <= 0)
+        return {};
+    return image;
+}
+
+MediaAsset::MediaAsset(const QString& path) : m(std::make_unique<Media>()), mPath(path)
+{
+    quietFfmpeg();
+    m->deadline = Clock::now() + kOpenTimeLimit;
+    mError = m->open(path);
+    if (!mError.isEmpty()) {
+        pmWriteLogText(QStringLiteral("MediaAsset::MediaAsset - cannot open %1: %2").arg(path, mError));
+        m.reset();
+        return;
+    }
+    if (m->format->duration > 0)
+        mDuration = double(m->format->duration) / AV_TIME_BASE;
+    else if (m->stream->duration > 0)
+        mDuration = double(m->stream->duration) * av_q2d(m->stream->time_base);
+    const AVCodecParameters* p = m->stream->codecpar;
+    mNaturalSize = displaySize(p->width, p->height, av_guess_sample_aspect_ratio(m->format, m->stream, nullptr));
+}
+
+MediaAsset::~MediaAsset() = default;
+
+bool MediaAsset::isValid() const
+{
+    return m != nullptr;
+}
+
+QString MediaAsset::errorString() const
+{
+    return mError;
+}
+
+double MediaAsset::duration() const
+{
+    return mDuration;
+}
+
+QSize MediaAsset::naturalSize() const
+{
+    return mNaturalSize;
+}
+
+double MediaAsset::actualTime() const
+{
+    return mActualTime;
+}
+
+QImage MediaAsset::fail(const QString& reason)
+{
+    mError = reason;
+    mActualTime = -1;
+    pmWriteLogText(QStringLiteral("MediaAsset::imageAt - %1: %2").arg(mPath, reason));
+    return {};
+}
+
+QImage MediaAsset::imageAt(double seconds)
+{
+    if (!m)
+        return fail(mError);
+    if (!std::isfinite(seconds) || seconds < 0)
+        return fail(QStringLiteral("invalid time %1").arg(seconds));
+    m->deadline = Clock::now() + kPictureTimeLimit;
+    const int64_t target = m->toStreamTime(std::max(0.0, seconds - kTimeTolerance));
+    // Near the end the picture may be the last frame, which must not be skipped.
+    const bool skipUnneeded = mDuration > 0 && seconds < mDuration - 0.5;
+    QString error;
+    auto landing = m->seekBefore(target) ? m->decodeTo(target, skipUnneeded, true, error) : Media::Landing::Missed;
+    if (landing == Media::Landing::Missed && m->scanFromStart(target, error))
+        landing = m->decodeTo(target, skipUnneeded, false, error);
+    if (landing != Media::Landing::Found)
+        return fail(error.isEmpty() ? QStringLiteral("no picture could be decoded") : error);
+    QImage image = m->toImage(m->picture);
+    if (image.isNull())
+        return fail(QStringLiteral("the picture cannot be converted"));
+    mError.clear();
+    mActualTime = m->pictureTime == AV_NOPTS_VALUE ? seconds : m->toSeconds(m->pictureTime);
+    return image;
+}
+
+QFuture<QImage> MediaAsset::imageAtAsync(const QString& path, double seconds)
+{
+    return QtConcurrent::run([path, seconds] { return MediaAsset(path).imageAt(seconds); });
+}
