@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>The picture could not be saved.</source>
         <translation>Obrázek se nepodařilo uložit.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Přehrávání</translation>
+    </message>
 </context>
 </TS>

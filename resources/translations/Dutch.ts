@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>The picture could not be saved.</source>
         <translation>De afbeelding kon niet worden opgeslagen.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Afspelen</translation>
+    </message>
 </context>
 </TS>

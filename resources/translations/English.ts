@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>The picture could not be saved.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Playback</translation>
+    </message>
 </context>
 </TS>

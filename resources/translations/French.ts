@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>The picture could not be saved.</source>
         <translation>L'image n'a pas pu être enregistrée.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>The picture could not be saved.</source>
         <translation>Das Bild konnte nicht gespeichert werden.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>The picture could not be saved.</source>
         <translation>A kép nem menthető.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Lejátszás</translation>
+    </message>
 </context>
 </TS>

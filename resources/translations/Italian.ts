@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>The picture could not be saved.</source>
         <translation>Impossibile salvare l'immagine.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Riproduzione</translation>
+    </message>
 </context>
 </TS>

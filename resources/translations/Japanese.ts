@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>画像を保存できませんでした。</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
 </context>
 </TS>

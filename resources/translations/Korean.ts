@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>이미지를 저장할 수 없습니다.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>재생</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>The picture could not be saved.</source>
         <translation>Nepavyko išsaugoti paveikslėlio.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Atkūrimas</translation>
+    </message>
 </context>
 </TS>

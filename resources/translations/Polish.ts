@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>The picture could not be saved.</source>
         <translation>Nie można zapisać obrazu.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Odtwarzanie</translation>
+    </message>
 </context>
 </TS>

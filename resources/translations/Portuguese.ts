@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>The picture could not be saved.</source>
         <translation>Não foi possível guardar a imagem.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>The picture could not be saved.</source>
         <translation>Imaginea nu a putut fi salvată.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Redare</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The picture could not be saved.</source>
         <translation>Не удалось сохранить изображение.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Воспроизведение</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>The picture could not be saved.</source>
         <translation>无法保存图片。</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>The picture could not be saved.</source>
         <translation>Obrázok sa nepodarilo uložiť.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Prehrávanie</translation>
+    </message>
 </context>
 </TS>

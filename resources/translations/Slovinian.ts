@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>The picture could not be saved.</source>
         <translation>Slike ni bilo mogoče shraniti.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Predvajanje</translation>
+    </message>
 </context>
 </TS>

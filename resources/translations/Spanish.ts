@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>The picture could not be saved.</source>
         <translation>No se pudo guardar la imagen.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
 </context>
 </TS>

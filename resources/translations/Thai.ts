@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The picture could not be saved.</source>
         <translation>ไม่สามารถบันทึกรูปภาพได้</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>การเล่น</translation>
+    </message>
 </context>
 </TS>

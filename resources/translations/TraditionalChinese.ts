@@ -429,5 +429,9 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>The picture could not be saved.</source>
         <translation>無法儲存圖片。</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>The picture could not be saved.</source>
         <translation>Resim kaydedilemedi.</translation>
     </message>
+    <message id="IDS_MENU_PLAYBACK">
+        <source>Playback</source>
+        <translation>Oynatma</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "PanelHost.h"
 #include "Preferences.h"
 #include "ToolbarView.h"
+#include "controls/PlayControlView.h"
 #include "util/Log.h"
 
 #include <QTemporaryDir>

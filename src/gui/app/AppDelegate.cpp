@@ -15,6 +15,7 @@
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
 #include "tools/BackupCopyThread.h"
+#include "controls/PlayControlView.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -183,7 +184,7 @@ void AppDelegate::applicationDidBecomeActive()
 void AppDelegate::windowWillClose()
 {
     pmWriteLog("Window will be closed!!");
-    // Pausing joins here once recordings play.
+    pausePlayback();
 }
 
 bool AppDelegate::applicationShouldHandleReopen()
@@ -197,14 +198,15 @@ bool AppDelegate::applicationShouldHandleReopen()
 void AppDelegate::applicationWillTerminate()
 {
     pmWriteLog("Application will be closed!");
-    m_nCurPlayIndex = -1;
+    setCurPlaylistIndex(-1, false);
+    setCurPlaylistIndex2(-1, false);
 }
 
 // ---- Menus ----
 
 void AppDelegate::forEachPanelHost(const std::function<void(PanelHost*)>& action) const
 {
-    for (PanelHost* host : {mPlaybarView, mCalendarView, mFileListView, mGsensorView, mMapView})
+    for (PanelHost* host : {mCalendarView, mFileListView, mGsensorView, mMapView})
         action(host);
 }
 
@@ -215,6 +217,7 @@ void AppDelegate::languageMenuItemClicked(int tag)
     pmInstallLanguageTranslator();
     followWritingDirection();
     mToolbarView->changeLanguage();
+    mPlaybarView->changeLanguage();
     mWindow->changeLanguage();
     // The G-sensor graph's images carry texts of the language.
     mGsensorView->loadSkinBitmap();
@@ -232,6 +235,7 @@ void AppDelegate::skinMenuItemClicked(int tag)
     qInfo().noquote() << "skinMenuItemClicked ! - " + QString::number(tag);
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
+    mPlaybarView->loadSkinBitmap();
     forEachPanelHost([](PanelHost* host) { host->loadSkinBitmap(); });
 }
 
@@ -264,7 +268,11 @@ void AppDelegate::updateMenuItemClicked()
 void AppDelegate::makeSleep()
 {
     pmWriteLog("AppDelegate::makeSleep - MAC will make sleep!");
-    // Playback pauses here once recordings play; it is never resumed on wake.
+    // Playback is never resumed on wake.
+    if (getState() != 0) {
+        pausePlayback();
+        pmWriteLog("AppDelegate::makeSleep - paused playback before sleep!");
+    }
 }
 
 void AppDelegate::makeWake()

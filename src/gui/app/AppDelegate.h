@@ -4,11 +4,15 @@
 // of the window and answers the tool bar and the menus.
 
 #include "MainWindowLayout.h"
+#include "gps/CurrentSample.h"
+#include "gps/GpsList.h"
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
 #include "backup/FileCopy.h"
 
 #include <QList>
+#include <QFuture>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -25,8 +29,10 @@ class MainWindow;
 struct Notification;
 class ProgressDlg;
 class PanelHost;
+class PlayControlView;
 class SleepWatcher;
 class ToolbarView;
+class VideoPlayerView;
 class QWidget;
 
 class AppDelegate : public QObject {
@@ -85,13 +91,93 @@ public:
     // ---- Playback (playback/AppDelegatePlayback.cpp) ----
     void enableMediaButton(bool on);
     int getState();
+    // Opens a play-list entry and plays it; -1 closes the open recording.
+    void setCurPlaylistIndex(int index, bool autoPlay);
+    int getCurPlayIndex() const { return m_nCurPlayIndex; }
+    void onPlay();
+    void onPause();
+    void onStop();
+    void onButtonPlay();
+    void onButtonPause();
+    void onButtonNext(bool wrap);
+    void onButtonPrev();
+    void onButtonMute();
+    void onButtonSpeed();
+    void setPlaySpeed(float speed);
+    void setVolume(int volume);
+    void checkMute();
+    void setCurrentMovieTime(int seconds);
+    bool pausePlayback();
+    void dblClickFile(int index);
+    void drawTime();
+    void changeSeekTime(int seconds);
+    void resetCtrl();
+    void checkPlayButtonState(bool paused);
+    void handleLoadStateChanged();
+    void movieLoadStateChanged(QObject* sender);
+    void movieDidEnd();
+    void checkMovieTime();
+    void onPlayBarButtonClicked(int tag);
+    void onSliderChanged(int value, const QString& sliderType);
+    void onUpdateTitle(bool flag);
+    void onStopMessage();
+    // The rate of a speed button state.
+    static float speedForButtonIndex(int index);
+
+    VideoPlayerView* videoPlayView() const { return mVideoPlayView; }
+    bool selectedMovieIsPlaying() const { return mSelectedMovieIsPlaying; }
+    double selectedMovieCurrentTime() const { return mSelectedMovieCurrentTime; }
+    void setSelectedMovieCurrentTime(double seconds);
+    double selectedMovieDuration() const { return mSelectedMovieDuration; }
+    float playSpeed() const { return m_fPlaySpeed; }
+    int volume() const { return m_nVolume; }
+    bool isMuted() const { return m_bMute; }
+    // The picture of the open recording (of the second camera) at the first player's time,
+    // decoded off the GUI thread; a null picture when nothing is open.
+    QFuture<QImage> getCurrentImage() const;
+    QFuture<QImage> getCurrentImage2() const;
+    // Every open player is ready and shows a picture, of the given second when it is not
+    // negative.
+    bool playersShowSecond(double seconds) const;
+    // Opens a recording of the library as a double click on its row would, after selecting
+    // its day; false when the library does not hold it.
+    bool openRecording(const QString& path);
+    // The keys a user of any video player expects, at the window level.
+    bool handlePlaybackKey(int key);
 
     // ---- Front and rear cameras (playback/AppDelegateDual.cpp) ----
     void enable2VideoWindow(bool enable);
+    void setCurPlaylistIndex2(int index, bool autoPlay);
+    int getCurPlayIndex2() const { return m_nCurPlayIndex2; }
+    bool has2Videos() const { return m_b2VideoWindowEnable && mVideoPlayView2; }
+    void switchVideoWindow(bool swapped);
+    bool isVideoSwitched() const { return m_bSwitchVideo; }
+    void onButtonWindowSwitch();
+    void dualSelectFile(int index);
+    bool dualNextFile(bool forward, bool wrap);
+    VideoPlayerView* videoPlayView2() const { return mVideoPlayView2; }
+    // The largest difference between the two players' positions seen at a tick, seconds.
+    double largestDualDifference() const { return mLargestDualDifference; }
 
     // ---- Full screen (playback/AppDelegateFullScreen.cpp) ----
+    void onButtonPlayFullScreen();
+    void onButtonMapFullScreen();
+    void showFullScreen(bool full);
+    int screenMode() const { return m_nScreenMode; }
+    bool isMenuBarHidden() const;
 
     // ---- Track, map and G-sensor graph (display/AppDelegateTrack.cpp) ----
+    void onOpenGPSFile();
+    const GpsData* getCurGpsData() const;
+    void mapGoTo();
+    void onPlayTimerChange();
+    const GpsList* gpsList() const { return &m_poGpsList; }
+    // The values last handed to the map panel and the G-sensor indicator.
+    const MapGoToValues& lastMapPosition() const { return mLastMapPosition; }
+    int sensorX() const { return m_nSensorX; }
+    int sensorY() const { return m_nSensorY; }
+    int sensorZ() const { return m_nSensorZ; }
+    int eventTime() const { return m_nEventTime; }
 
     // ---- Capture, printing and backup (tools/) ----
     // Backup (tools/AppDelegateBackup.cpp). The selection dialog also serves the upload
@@ -123,7 +209,7 @@ public:
 
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
-    PanelHost* playbarView() const { return mPlaybarView; }
+    PlayControlView* playbarView() const { return mPlaybarView; }
     PanelHost* calendarView() const { return mCalendarView; }
     PanelHost* fileListView() const { return mFileListView; }
     PanelHost* gsensorView() const { return mGsensorView; }
@@ -139,6 +225,8 @@ public:
 signals:
     // The library of the launch folder is built and shown.
     void launchFinished();
+    // The play position was moved by hand while paused.
+    void selectedMovieCurrentTimeChanged(double seconds);
 
 private:
     void createPanels();
@@ -188,7 +276,7 @@ private:
     qint64 m_lLastTime = 0;
 
     // Playback.
-    PanelHost* mPlaybarView = nullptr;
+    PlayControlView* mPlaybarView = nullptr;
     PanelHost* mPlayerView = nullptr;
     int m_nCurPlayIndex = -1;
     int m_nPlayState = 0;
@@ -197,7 +285,21 @@ private:
     float m_fPlaySpeed = 1.0f;
     double mSelectedMovieCurrentTime = 0;
     double mSelectedMovieDuration = 0;
+    bool mSelectedMovieIsPlaying = false;
     bool m_bVideoLoading = false;
+    QString currectasset; // the open recording
+    VideoPlayerView* mVideoPlayView = nullptr;
+    QTimer* mCheckMovieTimeTimer = nullptr;
+    // The file list's selection and play mark, until the file list panel keeps them.
+    int mListSelection = -1;
+    int mListPlayMark = -1;
+    int fileListCurSel() const { return mListSelection; }
+    void fileListSetCurSel(int index, bool flag);
+    void fileListShowPlayMark(int index) { mListPlayMark = index; }
+    VideoPlayerView* makePlayerView(PanelHost* container);
+    void releasePlayerView(VideoPlayerView*& view);
+    void forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const;
+    void updateTimeSliderRange();
 
     // Front and rear cameras.
     PanelHost* mPlayerView2 = nullptr;
@@ -205,6 +307,15 @@ private:
     bool m_bSwitchVideo = false;
     bool m_bSyncStateFromVideo1 = false;
     bool m_bSyncStateFromVideo2 = false;
+    int m_nCurPlayIndex2 = -1;
+    QString currectasset2;
+    VideoPlayerView* mVideoPlayView2 = nullptr;
+    double mLargestDualDifference = 0;
+    void keepSecondPlayerInStep();
+
+    // Full screen.
+    int m_styleMask = 0; // the window's flags before going full screen
+    Qt::WindowStates mNormalWindowState;
 
     // Track, map and G-sensor graph.
     PanelHost* mMapView = nullptr;
@@ -212,6 +323,9 @@ private:
     int m_nEventTime = -1;
     int m_nMotorType = 0;
     int m_nSensorX = 0, m_nSensorY = 0, m_nSensorZ = 0;
+    GpsList m_poGpsList;
+    GpsData m_poGpsTempData;
+    MapGoToValues mLastMapPosition;
 
     // Capture, printing and backup.
     void finishBackup();

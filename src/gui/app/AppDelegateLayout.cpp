@@ -4,6 +4,7 @@
 #include "LogText.h"
 #include "PanelHost.h"
 #include "ToolbarView.h"
+#include "controls/PlayControlView.h"
 
 PanelMetrics AppDelegate::panelMetrics() const
 {
@@ -40,6 +41,8 @@ void AppDelegate::relayout(double width, double height)
                            static_cast<QWidget*>(mCalendarView), static_cast<QWidget*>(mGsensorView)})
         panel->setVisible(frames.panelsVisible);
     mPlaybarView->setVisible(m_nScreenMode != kScreenMapFull);
+    if (m_nScreenMode != kScreenMapFull)
+        mPlaybarView->relayoutContents(bR2L, frames.playbar.width(), frames.playbar.height());
     if (!frames.panelsVisible) {
         (m_nScreenMode == kScreenMapFull ? static_cast<QWidget*>(mMapView) : large)->raise();
         return;

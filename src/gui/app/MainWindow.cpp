@@ -29,6 +29,11 @@ void MainWindow::changeLanguage()
     mFileMenu->setTitle(pmLoadString("IDS_MENU_FILE"));
     mOpenAction->setText(pmLoadString("IDS_OPEN"));
     mQuitAction->setText(pmLoadString("IDS_QUIT"));
+    mPlaybackMenu->setTitle(pmLoadString("IDS_MENU_PLAYBACK"));
+    mPlayPauseAction->setText(pmLoadString("IDS_PLAY"));
+    mPreviousAction->setText(pmLoadString("IDS_PRE_VIDEO"));
+    mNextAction->setText(pmLoadString("IDS_NEXT_VIDEO"));
+    mFullScreenAction->setText(pmLoadString("IDS_FULL_SCREEN"));
     mHelpMenu->setTitle(pmLoadString("IDS_MENU_HELP"));
     mUpdateAction->setText(pmLoadString("IDS_CHECK_FOR_UPDATES"));
     mAboutAction->setText(pmLoadString("IDS_ABOUT"));
@@ -41,10 +46,42 @@ void MainWindow::buildMenuBar()
     mOpenAction = mFileMenu->addAction(QString(), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
     mFileMenu->addSeparator();
     mQuitAction = mFileMenu->addAction(QString(), QKeySequence::Quit, qApp, &QCoreApplication::quit);
+    buildPlaybackMenu();
     mHelpMenu = menuBar()->addMenu(QString());
     mUpdateAction = mHelpMenu->addAction(QString(), mDelegate, [this] { mDelegate->updateMenuItemClicked(); });
     mHelpMenu->addSeparator();
     mAboutAction = mHelpMenu->addAction(QString(), mDelegate, [this] { mDelegate->onMenuAbout(); });
+}
+
+// The keys of any video player act anywhere in the window, also while the menu bar is
+// hidden in full screen: each action belongs to the window itself as well as to the menu.
+QAction* MainWindow::addKeyAction(const QKeySequence& key, int qtKey)
+{
+    auto* action = new QAction(this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, mDelegate, [this, qtKey] { mDelegate->handlePlaybackKey(qtKey); });
+    addAction(action);
+    return action;
+}
+
+void MainWindow::buildPlaybackMenu()
+{
+    mPlaybackMenu = menuBar()->addMenu(QString());
+    mPlayPauseAction = addKeyAction(Qt::Key_Space, Qt::Key_Space);
+    mPreviousAction = addKeyAction(Qt::Key_PageUp, Qt::Key_PageUp);
+    mNextAction = addKeyAction(Qt::Key_PageDown, Qt::Key_PageDown);
+    mFullScreenAction = addKeyAction(Qt::Key_F, Qt::Key_F);
+    mPlaybackMenu->addActions({mPlayPauseAction, mPreviousAction, mNextAction});
+    mPlaybackMenu->addSeparator();
+    mPlaybackMenu->addAction(mFullScreenAction);
+    addKeyAction(Qt::Key_Left, Qt::Key_Left);
+    addKeyAction(Qt::Key_Right, Qt::Key_Right);
+    addKeyAction(Qt::Key_Escape, Qt::Key_Escape);
+    // Play or pause, as the play button would offer it now.
+    connect(mPlaybackMenu, &QMenu::aboutToShow, this, [this] {
+        mPlayPauseAction->setText(pmLoadString(mDelegate->getState() == 2 ? "IDS_PAUSE" : "IDS_PLAY"));
+    });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

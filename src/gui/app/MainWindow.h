@@ -26,12 +26,19 @@ protected:
 
 private:
     void buildMenuBar();
+    void buildPlaybackMenu();
+    QAction* addKeyAction(const QKeySequence& key, int qtKey);
 
     AppDelegate* mDelegate;
     QMenu* mFileMenu = nullptr;
+    QMenu* mPlaybackMenu = nullptr;
     QMenu* mHelpMenu = nullptr;
     QAction* mOpenAction = nullptr;
     QAction* mQuitAction = nullptr;
+    QAction* mPlayPauseAction = nullptr;
+    QAction* mPreviousAction = nullptr;
+    QAction* mNextAction = nullptr;
+    QAction* mFullScreenAction = nullptr;
     QAction* mUpdateAction = nullptr;
     QAction* mAboutAction = nullptr;
     bool mPainted = false;

@@ -11,17 +11,25 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 
 namespace {
 
 struct Options {
     QString folder;
     QString screenshot;
+    QString play;
+    double at = -1; // no seek
     bool timing = false;
 };
+
+constexpr int kPictureWaitMs = 15000;
+constexpr int kPollMs = 50;
 
 void setIdentity()
 {
@@ -36,15 +44,27 @@ Options parseOptions(int argc, char** argv)
     QCoreApplication app(argc, argv);
     setIdentity();
     QCommandLineParser parser;
+    Options options;
     parser.setApplicationDescription("Koriv Manager: dash-camera recordings with their route and G-sensor curves.");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption folder("folder", "Open FOLDER as if chosen with the browse button.", "FOLDER");
-    const QCommandLineOption screenshot("screenshot", "Save the window as a PNG FILE once the library is built, then quit.", "FILE");
+    const QCommandLineOption screenshot("screenshot", "Save the window as a PNG FILE once the library is built (with --play: once the pictures show), then quit.", "FILE");
+    const QCommandLineOption play("play", "Open RECORDING of the library, as a double click on its row would.", "RECORDING");
+    const QCommandLineOption at("at", "With --play: go to SECONDS and pause there.", "SECONDS");
     const QCommandLineOption timing("timing", "Print the times from process start to the first painted window and to the library shown.");
-    parser.addOptions({folder, screenshot, timing});
+    parser.addOptions({folder, screenshot, play, at, timing});
     parser.process(app);
-    Options options;
+    if (parser.isSet(play))
+        options.play = QDir(parser.value(play)).absolutePath();
+    if (parser.isSet(at)) {
+        bool ok = false;
+        options.at = parser.value(at).toDouble(&ok);
+        if (!ok || options.at < 0) {
+            std::fprintf(stderr, "korivmanager: --at needs a number of seconds, 0 or more\n");
+            std::exit(1);
+        }
+    }
     if (parser.isSet(folder))
         options.folder = QDir(parser.value(folder)).absolutePath();
     options.screenshot = parser.value(screenshot);
@@ -59,6 +79,45 @@ void saveScreenshotAndQuit(AppDelegate& delegate, const QString& file)
     if (!saved)
         std::fprintf(stderr, "korivmanager: cannot save %s\n", qPrintable(file));
     QCoreApplication::exit(saved ? 0 : 1);
+}
+
+// Calls done once test() holds, or once the wait is over; a test every kPollMs.
+void whenReady(QObject* context, std::function<bool()> test, std::function<void()> done)
+{
+    auto* poll = new QTimer(context);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, context, [poll, clock, test = std::move(test), done = std::move(done)] {
+        if (!test() && clock->elapsed() < kPictureWaitMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+        done();
+    });
+    poll->start(kPollMs);
+}
+
+// --play and --at: the recording opened as from the list, then moved and paused once its
+// players are ready.
+void openRecordingFromCommandLine(AppDelegate& delegate, const Options& options, std::function<void()> shown)
+{
+    if (!delegate.openRecording(options.play)) {
+        std::fprintf(stderr, "korivmanager: %s is not a recording of the library\n", qPrintable(options.play));
+        shown();
+        return;
+    }
+    whenReady(&delegate, [&delegate] { return delegate.playersShowSecond(-1); },
+              [&delegate, options, shown = std::move(shown)] {
+        if (options.at < 0) {
+            shown();
+            return;
+        }
+        delegate.pausePlayback();
+        delegate.setCurrentMovieTime(int(options.at));
+        delegate.onPlayTimerChange();
+        whenReady(&delegate, [&delegate, options] { return delegate.playersShowSecond(options.at); }, shown);
+    });
 }
 
 } // namespace
@@ -112,14 +171,19 @@ int main(int argc, char** argv)
                          delegate.videoLib().size(), static_cast<long long>(pmMillisecondsSinceProcessStart()));
         });
     }
-    if (!options.screenshot.isEmpty()) {
-        QObject::connect(&delegate, &AppDelegate::launchFinished, &delegate, [&delegate, options] {
-            // A display without a window manager never activates the window.
-            if (!delegate.hasBeenActivated())
-                delegate.applicationDidBecomeActive();
-            QTimer::singleShot(300, &delegate, [&delegate, options] { saveScreenshotAndQuit(delegate, options.screenshot); });
-        });
-    }
+    QObject::connect(&delegate, &AppDelegate::launchFinished, &delegate, [&delegate, options] {
+        // A display without a window manager never activates the window.
+        if (!options.screenshot.isEmpty() && !delegate.hasBeenActivated())
+            delegate.applicationDidBecomeActive();
+        const auto shown = [&delegate, options] {
+            if (!options.screenshot.isEmpty())
+                QTimer::singleShot(300, &delegate, [&delegate, options] { saveScreenshotAndQuit(delegate, options.screenshot); });
+        };
+        if (options.play.isEmpty())
+            shown();
+        else
+            openRecordingFromCommandLine(delegate, options, shown);
+    });
     window->show();
     return QApplication::exec();
 }

@@ -67,7 +67,9 @@ PlaylistFilter AppDelegate::playlistFilter() const
 void AppDelegate::rebuildPlaylist()
 {
     pmWriteLog("AppDelegate::rebuildPlaylist - Start - Ready to call setCurPlaylistIndex:-1");
-    m_nCurPlayIndex = -1;
+    setCurPlaylistIndex(-1, false);
+    if (isDualCameraMode())
+        setCurPlaylistIndex2(-1, false);
     pmWriteLog("AppDelegate::rebuildPlaylist - Ready to check if a video exist");
     mPlaylist = mVideoLib.buildPlaylist(playlistFilter());
     checkDualCameraFolder();

@@ -1,6 +1,6 @@
 #include "MultiButtons.h"
 
-#include "TextLayout.h"
+#include "CentredText.h"
 
 #include <QPainter>
 
@@ -84,13 +84,5 @@ void MultiButtons::changeToolTips(const std::array<QString, kMaxStates>& toolTip
 
 void MultiButtons::drawTitle(QPainter& painter)
 {
-    QFont font("Helvetica");
-    font.setPixelSize(14);
-    // Fitted in y-up terms, then turned into the painter's top-down rectangle.
-    QRectF line(0, 0, width(), height());
-    pmAdjustTextRect(line, font, 1);
-    const QRectF drawn(line.x(), height() - line.y() - line.height(), line.width(), line.height());
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(drawn, Qt::AlignCenter, mTitle);
+    pmDrawCentredText(painter, QRectF(0, 0, width(), height()), height(), mTitle);
 }

@@ -1,20 +1,140 @@
-// The controller's front and rear cameras: the second player beside the first.
+// The controller's front and rear cameras: the second player beside the first, opened pair
+// by pair and driven with it.
 #include "AppDelegate.h"
 
 #include "LogText.h"
+#include "PanelHost.h"
 #include "ToolbarView.h"
+#include "VideoPlayerView.h"
 #include "controls/BitmapButton.h"
+#include "library/CameraPairing.h"
+#include "library/PlaylistStepping.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+// Beyond this the second player is brought back to the first by a seek; below it, by a
+// slightly faster or slower rate, so that neither picture jumps.
+constexpr double kResyncSeekSeconds = 0.5;
+constexpr double kInStepSeconds = 0.02;
+// The largest share by which the follower's rate departs from the chosen rate.
+constexpr double kMaxNudge = 0.1;
+// How much of the difference a nudge makes up before the next tick.
+constexpr double kTickSeconds = 0.5;
+
+} // namespace
 
 void AppDelegate::enable2VideoWindow(bool enable)
 {
     pmWriteLogText(QString::asprintf("AppDelegate::enable2VideoWindow = %d", enable ? 1 : 0));
+    if (m_bSwitchVideo)
+        switchVideoWindow(false);
     const bool changed = enable != m_b2VideoWindowEnable;
     m_b2VideoWindowEnable = enable;
     BitmapButton* switchButton = mToolbarView->oWindowSwitchBtn();
     switchButton->setVisible(enable);
-    // Swapping the two videos arrives with dual playback.
-    switchButton->setEnabled(false);
+    switchButton->setEnabled(enable);
     if (changed && mWindowSize.width() > 0 && mWindowSize.height() > 0)
         relayout(mWindowSize.width(), mWindowSize.height());
 }
 
+void AppDelegate::setCurPlaylistIndex2(int index, bool /*autoPlay: not consulted*/)
+{
+    if (index == m_nCurPlayIndex2)
+        return;
+    if (mVideoPlayView2) {
+        releasePlayerView(mVideoPlayView2);
+        currectasset2.clear();
+    }
+    m_nCurPlayIndex2 = index;
+    if (!mPlaylist.isValidIndex(index))
+        return;
+    const QString path = QString::fromStdString(mPlaylist.at(index).URL());
+    // The first player's opening reports missing files.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    pmWriteLogText("AppDelegate - ready to open video 2 : " + path);
+    mVideoPlayView2 = makePlayerView(mPlayerView2);
+    currectasset2 = path;
+    mVideoPlayView2->loadURL(path, false);
+    mVideoPlayView2->setMuted(true);
+    mLargestDualDifference = 0;
+}
+
+void AppDelegate::switchVideoWindow(bool swapped)
+{
+    m_bSwitchVideo = swapped;
+    const QRect front = mPlayerView ? mPlayerView->geometry() : QRect();
+    const QRect rear = mPlayerView2 ? mPlayerView2->geometry() : QRect();
+    if ((swapped && rear.width() >= front.width()) || (!swapped && rear.width() <= front.width()))
+        return;
+    mPlayerView->setGeometry(rear);
+    mPlayerView2->setGeometry(front);
+    mPlayerView->setVisible(m_nScreenMode != kScreenMapFull);
+    mPlayerView2->setVisible(m_b2VideoWindowEnable);
+    // The small picture stays above the large one.
+    (swapped ? mPlayerView : mPlayerView2)->raise();
+}
+
+void AppDelegate::onButtonWindowSwitch()
+{
+    if (!mPlaylist.empty() && has2Videos())
+        switchVideoWindow(!m_bSwitchVideo);
+}
+
+void AppDelegate::dualSelectFile(int index)
+{
+    const DualSelection choice = ::dualSelectFile(mPlaylist, index);
+    if (choice.secondIndex < 0) {
+        switchVideoWindow(false);
+        if (mVideoPlayView2)
+            setCurPlaylistIndex2(-1, false);
+        setCurPlaylistIndex(choice.mainIndex, true);
+        return;
+    }
+    if (choice.showRearLarge != m_bSwitchVideo)
+        switchVideoWindow(choice.showRearLarge);
+    if (choice.selectIndex >= 0)
+        fileListSetCurSel(choice.selectIndex, true);
+    setCurPlaylistIndex(choice.mainIndex, true);
+    setCurPlaylistIndex2(choice.secondIndex, true);
+}
+
+bool AppDelegate::dualNextFile(bool forward, bool wrap)
+{
+    const int target = dualNextTarget(mPlaylist, m_nCurPlayIndex, forward, wrap, mVideoPlayView2 != nullptr);
+    if (target == m_nCurPlayIndex) {
+        onStop();
+        return false;
+    }
+    dualSelectFile(target);
+    return true;
+}
+
+// Two players started together drift apart by their start-up and decoding delays. At each
+// tick the follower is nudged toward the first player's position; the front picture is never
+// touched.
+void AppDelegate::keepSecondPlayerInStep()
+{
+    if (!has2Videos() || mVideoPlayView2->getState() != 2 || !mVideoPlayView->isReadyToPlay() ||
+        !mVideoPlayView2->isReadyToPlay())
+        return;
+    const double front = mVideoPlayView->getitemTime();
+    const double rear = mVideoPlayView2->getitemTime();
+    // The rear recording may be shorter: past its end it rests on its first picture.
+    if (rear <= 0 && front > kResyncSeekSeconds)
+        return;
+    const double difference = front - rear;
+    mLargestDualDifference = std::max(mLargestDualDifference, std::fabs(difference));
+    if (std::fabs(difference) > kResyncSeekSeconds) {
+        mVideoPlayView2->seekToTime(front);
+        return;
+    }
+    const double nudge = std::fabs(difference) < kInStepSeconds
+                             ? 0
+                             : std::clamp(difference / kTickSeconds, -kMaxNudge, kMaxNudge);
+    mVideoPlayView2->setPlayerRate(m_fPlaySpeed * (1 + nudge));
+}

@@ -51,6 +51,7 @@ void AppDelegate::doVideoUpload(int videoWebsite)
         pmMessageBox(pmLoadString("IDS_ERR_NO_INTERNET"));
         return;
     }
+    pausePlayback(); // also puts the play button back to its first image
     doLogin();
 }
 
