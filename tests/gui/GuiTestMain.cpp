@@ -28,6 +28,8 @@ int main(int argc, char** argv)
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
+    // The embedded web views share the window's graphics contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(KORIV_VERSION);
     pmSetLogFolder((homePath + "/Documents").toStdString());

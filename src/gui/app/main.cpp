@@ -125,6 +125,8 @@ void openRecordingFromCommandLine(AppDelegate& delegate, const Options& options,
 int main(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
+    // The embedded web views share the window's graphics contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setIdentity();
     QApplication::setApplicationDisplayName("Koriv Manager");
