@@ -30,8 +30,12 @@ inline constexpr const char* kComboWindowKey = "COMBO_WINDOW";
 inline constexpr const char* kSliderWindowKey = "SLIDER_WINDOW";
 inline constexpr const char* kCalendarWindowKey = "CALENDAR_WINDOW";
 inline constexpr const char* kSliderTypeKey = "SLIDER_TYPE";
-// The upload-video-changed notification: 0 cancelled, 1 signed in, 2 selection confirmed.
-inline constexpr const char* kUploadTypeKey = "UPLOAD_TYPE";
 // The values of kSliderTypeKey: which of the play bar's sliders the user moved.
 inline constexpr const char* kSliderTypeVolume = "volume";
 inline constexpr const char* kSliderTypeTime = "time";
+
+// The upload-video-changed notification: 0 cancelled, 1 signed in, 2 selection confirmed,
+// and the sign-in's access tokens.
+inline constexpr const char* kUploadTypeKey = "UPLOAD_TYPE";
+inline constexpr const char* kFBKeyKey = "FBKey";
+inline constexpr const char* kYouTubeKeyKey = "YouTubeKey";

@@ -20,3 +20,6 @@ inline constexpr int kLanguageArabic = 13;
 
 // Skin ids run from 0 to 3.
 inline constexpr int kSkinCount = 4;
+
+// The Facebook access token of the last sign-in.
+inline constexpr const char* kPrefFacebookKey = "FB_KEY";

@@ -1,5 +1,7 @@
 #include "ServiceAddresses.h"
 
+#include <QtGlobal>
+
 namespace {
 
 constexpr const char* kDefaultCheckPage = "http://example.com/";
@@ -11,6 +13,16 @@ QString fromEnvironment(const char* name, const char* fallback)
 {
     const QString value = qEnvironmentVariable(name);
     return value.isEmpty() ? QString::fromLatin1(fallback) : value;
+}
+
+// A host's base address; a replacement's trailing "/" is dropped, so paths join the same way
+// for every host.
+QString baseAddress(const char* name, const char* standard)
+{
+    QString base = fromEnvironment(name, standard);
+    while (base.endsWith('/'))
+        base.chop(1);
+    return base;
 }
 
 } // namespace
@@ -29,4 +41,24 @@ QString pmMapTileAttribution()
 {
     // Tiles from elsewhere are usually rendered from OpenStreetMap data too; the credit stays.
     return QString::fromLatin1(kOpenStreetMapAttribution);
+}
+
+QString pmFacebookWwwBase()
+{
+    return baseAddress("KORIV_FACEBOOK_WWW", "https://www.facebook.com");
+}
+
+QString pmFacebookGraphBase()
+{
+    return baseAddress("KORIV_FACEBOOK_GRAPH", "https://graph.facebook.com");
+}
+
+QString pmFacebookVideoBase()
+{
+    return baseAddress("KORIV_FACEBOOK_VIDEO", "https://graph-video.facebook.com");
+}
+
+QString pmYouTubeHome()
+{
+    return "https://www.youtube.com/";
 }

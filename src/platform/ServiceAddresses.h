@@ -11,3 +11,12 @@ QUrl pmCheckPageUrl();
 QString pmMapTileTemplate();
 // The attribution the map shows for its tiles (HTML).
 QString pmMapTileAttribution();
+
+// Facebook's web host (the sign-in dialog and its success page): KORIV_FACEBOOK_WWW.
+QString pmFacebookWwwBase();
+// Facebook's Graph API host (the permission check): KORIV_FACEBOOK_GRAPH.
+QString pmFacebookGraphBase();
+// Facebook's video upload host: KORIV_FACEBOOK_VIDEO.
+QString pmFacebookVideoBase();
+// The YouTube home page, opened in the browser.
+QString pmYouTubeHome();

@@ -24,9 +24,11 @@ int main(int argc, char** argv)
     QDir(homePath).mkpath("Documents");
     QDir(homePath).mkpath("Videos");
 
-    // The web engine refuses to start its sandbox as root.
+    // The embedded web views' sandbox cannot start as root.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    // The embedded web views share the window's graphics contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(KORIV_VERSION);

@@ -52,18 +52,29 @@ GpsList northboundTrack(int count, double km, int frequency = 1)
     return list;
 }
 
+using Answer = LoopbackHttpServer::Answer;
+
+Answer tileAnswer(const LoopbackHttpServer::Request&)
+{
+    Answer answer = Answer::text(tilePng());
+    answer.contentType = "image/png";
+    return answer;
+}
+
 class MapPage : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        sTiles = new LoopbackHttpServer([](const QString&) {
-            return HttpAnswer{200, "image/png", tilePng(), false};
-        });
-        sCheck = new LoopbackHttpServer([](const QString&) { return HttpAnswer{200, "text/html", "<html>up</html>", false}; });
-        qputenv("KORIV_TILE_URL", sTiles->url("/tiles/{z}/{x}/{y}.png").toUtf8());
+        sTiles = new LoopbackHttpServer;
+        sTiles->listen();
+        sTiles->setFallback(tileAnswer);
+        sCheck = new LoopbackHttpServer;
+        sCheck->listen();
+        sCheck->setFallback([](const LoopbackHttpServer::Request&) { return Answer::text("<html>up</html>"); });
+        qputenv("KORIV_TILE_URL", (sTiles->baseUrl() + "/tiles/{z}/{x}/{y}.png").toUtf8());
         sView = new MapView(QRect(0, 0, 480, 300));
         sView->connectivity()->setReachability([](std::uint32_t& flags) { flags = ReachabilityFlag::Reachable; return true; });
-        sView->connectivity()->setPage(QUrl(sCheck->url("/")));
+        sView->connectivity()->setPage(QUrl(sCheck->baseUrl() + "/"));
         sView->show();
     }
 
@@ -128,7 +139,7 @@ TEST_F(MapPage, LoadsFromTheBundleWithTilesFromTheConfiguredSource)
     EXPECT_GE(logIndexOf(log, "MapView - webLoadComplete() is Java enabled = 0 !"), 0);
     // Leaflet itself came from the bundle: the page defines the map and asked for tiles here.
     EXPECT_TRUE(QTest::qWaitFor([] { return !sTiles->requests().isEmpty(); }, 10000));
-    EXPECT_TRUE(sTiles->requests().first().startsWith("/tiles/"));
+    EXPECT_TRUE(sTiles->requests().first().path.startsWith("/tiles/"));
     EXPECT_EQ(evaluate("JSON.stringify({v: L.version})").value("v").toString(), "1.9.4");
 }
 
@@ -218,15 +229,17 @@ TEST_F(MapPage, PositionCentresTheMapAndChecksTheAnswer)
 
 TEST_F(MapPage, TileErrorsAndASilentTileServerLeaveThePageWorking)
 {
-    for (const HttpAnswer& answer : {HttpAnswer{500, "text/plain", "down", false}, HttpAnswer{200, "", "", true}}) {
-        sTiles->setHandler([answer](const QString&) { return answer; });
+    Answer silent;
+    silent.action = Answer::NeverAnswer;
+    for (const Answer& answer : {Answer::text("down", 500), silent}) {
+        sTiles->setFallback([answer](const LoopbackHttpServer::Request&) { return answer; });
         sView->SetMapMode(MapView::kModeDashboard);
         ASSERT_TRUE(openWebMap());
         const GpsList track = northboundTrack(5, 0.3);
         sView->DrawPath(&track);
         EXPECT_EQ(pageState().value("zoom").toInt(), 15);
     }
-    sTiles->setHandler([](const QString&) { return HttpAnswer{200, "image/png", tilePng(), false}; });
+    sTiles->setFallback(tileAnswer);
 }
 
 TEST_F(MapPage, WithoutNetworkTheWebMapIsRefusedAndTheMapDisabled)

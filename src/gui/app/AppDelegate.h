@@ -13,6 +13,7 @@
 #include "library/VideoLibrary.h"
 #include "backup/FileCopy.h"
 
+#include <QList>
 #include <QFuture>
 #include <QImage>
 #include <QObject>
@@ -30,6 +31,8 @@ class BackupDlg;
 class CapturePreviewDlg;
 class PrintWindowController;
 class QImage;
+class EditUploadDlg;
+class LoginDlg;
 class MainWindow;
 struct Notification;
 class ProgressDlg;
@@ -248,6 +251,15 @@ public:
 
     // ---- Sharing (sharing/AppDelegateSharing.cpp) ----
     void onButtonUploadYouTube();
+    void onButtonUploadFacebook();
+    void doVideoUpload(int videoWebsite);
+    void doLogin();
+    // The upload flow's own observer of the hand-over (the backup has UploadVideoChanged).
+    void UploadVideoChangedForUpload(const Notification& notification);
+    void editUploadVideos(const QList<int>& rows);
+    LoginDlg* loginDlg() const;
+    EditUploadDlg* editUploadDlg() const;
+    const QString& fbKey() const { return mFBKey; }
 
     MainWindow* mainWindow() const { return mWindow; }
     ToolbarView* toolbarView() const { return mToolbarView; }
@@ -377,6 +389,10 @@ private:
     std::unique_ptr<BackupCopyThread> mCopyThread; // after the counter it uses
 
     // Sharing.
+    qint16 m_nVideoWebsite = 0;
+    QString mFBKey;
+    QPointer<LoginDlg> mLoginDlg;         // kept until the next sign-in replaces it
+    QPointer<EditUploadDlg> mEditUploadDlg; // kept until the next upload replaces it
 };
 
 // The application controller, for widgets that call its operations directly.

@@ -148,6 +148,9 @@ void ToolbarView::onButtonPressed(Button which)
     case Export:
         delegate->onButtonExport();
         break;
+    case UploadFacebook:
+        delegate->onButtonUploadFacebook();
+        break;
     case Setting:
         onSettingButtonPressed();
         break;
@@ -155,7 +158,6 @@ void ToolbarView::onButtonPressed(Button which)
         delegate->onButtonWindowSwitch();
         break;
     default:
-        // Facebook stays hidden; its operation is reached from the controller.
         break;
     }
 }

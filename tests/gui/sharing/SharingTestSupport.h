@@ -1,0 +1,35 @@
+#pragma once
+// Shared by the sign-in and upload tests: alerts answered as they come up, console lines kept,
+// and recordings of a chosen size.
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+// Presses OK on every message box that comes up while it lives, keeping their messages.
+class AlertRecorder {
+public:
+    AlertRecorder();
+    ~AlertRecorder();
+    const QStringList& messages() const { return mMessages; }
+
+private:
+    QTimer mTimer;
+    QStringList mMessages;
+};
+
+// Keeps every console line written while it lives (and still prints them).
+class ConsoleRecorder {
+public:
+    ConsoleRecorder();
+    ~ConsoleRecorder();
+    static QStringList lines();
+};
+
+// Writes a file of the given size whose bytes follow a pattern, and returns its path.
+QString writePatternFile(const QString& path, qint64 size);
+
+// Waits up to the time for the condition while the event loop runs.
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
