@@ -6,6 +6,7 @@
 #include "Preferences.h"
 #include "SkinImages.h"
 #include "controls/BitmapButton.h"
+#include "controls/TiledBackground.h"
 
 #include <QActionGroup>
 #include <QDebug>
@@ -215,12 +216,7 @@ void ToolbarView::paintEvent(QPaintEvent*)
     nBackgroundWidth = width();
     nBackgroundHeight = height();
     QPainter painter(this);
-    if (!backgroundImage.isNull()) {
-        const int copies = nBackgroundWidth / backgroundImage.width() + 1;
-        const int y = nBackgroundHeight - backgroundImage.height();
-        for (int i = 0; i < copies; ++i)
-            painter.drawImage(i * backgroundImage.width(), y, backgroundImage);
-    }
+    pmDrawTiledBackground(painter, backgroundImage, nBackgroundWidth, nBackgroundHeight);
     // The separator after the settings button, from y 3 to 3 below the button's top (y-up).
     const QRectF& setting = mRects[Setting];
     const double top = setting.y() + setting.height() - 3;

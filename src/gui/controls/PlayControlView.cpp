@@ -11,6 +11,7 @@
 #include "Preferences.h"
 #include "SkinImages.h"
 #include "Slider.h"
+#include "TiledBackground.h"
 
 #include <QDebug>
 #include <QPainter>
@@ -293,12 +294,7 @@ void PlayControlView::paintEvent(QPaintEvent*)
     nBackgroundWidth = width();
     nBackgroundHeight = height();
     QPainter painter(this);
-    if (!backgroundImage.isNull()) {
-        const int copies = nBackgroundWidth / backgroundImage.width() + 1;
-        const int y = nBackgroundHeight - backgroundImage.height();
-        for (int i = 0; i < copies; ++i)
-            painter.drawImage(i * backgroundImage.width(), y, backgroundImage);
-    }
+    pmDrawTiledBackground(painter, backgroundImage, nBackgroundWidth, nBackgroundHeight);
     DrawTime(painter);
 }
 
