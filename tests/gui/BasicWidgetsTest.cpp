@@ -1,5 +1,6 @@
 // The check box and the drop-down, driven with the mouse: what they show, what they post and
 // how an open list takes the application's clicks.
+#include "GuiTestSupport.h"
 #include "browse/CheckBox.h"
 #include "browse/ComboBox.h"
 #include "browse/ListBox.h"
@@ -15,16 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class Recorder {
-public:
-    explicit Recorder(const char* name)
-    {
-        NotificationCenter::defaultCenter().addObserver(this, name, [this](const Notification& n) { posts.push_back(n); });
-    }
-    ~Recorder() { NotificationCenter::defaultCenter().removeObserver(this); }
-    std::vector<Notification> posts;
-};
 
 // A window with a year drop-down at the top left and a plain button far from it.
 struct DropDownWindow {
@@ -57,7 +48,7 @@ TEST(CheckBox, AClickFlipsTheMarkAndPostsItWithBothIdentities)
     box.setRealParent("<Panel: 0x1>");
     box.enableCheckBox(true);
     box.show();
-    Recorder posts(kCheckBoxChangedNotification);
+    NotificationRecorder posts(kCheckBoxChangedNotification);
     EXPECT_EQ(box.shownImage(), pmGetSkinImage("calendar_checkbox.png"));
     QTest::mousePress(&box, Qt::LeftButton);
     EXPECT_TRUE(box.isButtonChecked());
@@ -76,7 +67,7 @@ TEST(CheckBox, ADisabledBoxKeepsItsMarkAndPostsNothing)
     CheckBox box(QRect(0, 0, 80, 18));
     box.setCheck(true);
     box.show();
-    Recorder posts(kCheckBoxChangedNotification);
+    NotificationRecorder posts(kCheckBoxChangedNotification);
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_TRUE(box.isButtonChecked());
     EXPECT_TRUE(posts.posts.empty());
@@ -98,7 +89,7 @@ TEST(CheckBox, MirroredTheBoxGoesRightAndTheTextLeft)
 TEST(ComboBox, ChoosingAnEntryAfterScrollingPostsItsIndexAndShowsItsText)
 {
     DropDownWindow w;
-    Recorder combos(kComboBoxChangedNotification);
+    NotificationRecorder combos(kComboBoxChangedNotification);
     w.open();
     ASSERT_TRUE(w.combo->isListShown());
     EXPECT_EQ(w.list()->geometry(), QRect(10, 37, 67, 144)); // directly below the field
@@ -120,8 +111,8 @@ TEST(ComboBox, ChoosingAnEntryAfterScrollingPostsItsIndexAndShowsItsText)
 TEST(ComboBox, AClickOutsideTheOpenListClosesItAndReachesNothingElse)
 {
     DropDownWindow w;
-    Recorder rows(kListBoxChangedNotification);
-    Recorder combos(kComboBoxChangedNotification);
+    NotificationRecorder rows(kListBoxChangedNotification);
+    NotificationRecorder combos(kComboBoxChangedNotification);
     QSignalSpy pressed(w.other, &QPushButton::pressed);
     w.open();
     ASSERT_TRUE(w.list()->isCapturingMouse());
@@ -143,7 +134,7 @@ TEST(ComboBox, AClickOutsideTheOpenListClosesItAndReachesNothingElse)
 TEST(ComboBox, TheArrowClosesTheListItOpened)
 {
     DropDownWindow w;
-    Recorder combos(kComboBoxChangedNotification);
+    NotificationRecorder combos(kComboBoxChangedNotification);
     w.open();
     ASSERT_TRUE(w.combo->isListShown());
     w.open(); // the arrow lies outside the list: the click closes it and goes no further

@@ -1,5 +1,6 @@
 // The file list driven with the mouse and the wheel: which rows show, how far the scroll
 // bar moves the rows, what a click posts and what each row says.
+#include "GuiTestSupport.h"
 #include "browse/FileListBox.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
@@ -13,17 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Notifications of one name, as they arrive.
-class Recorder {
-public:
-    explicit Recorder(const char* name)
-    {
-        NotificationCenter::defaultCenter().addObserver(this, name, [this](const Notification& n) { posts.push_back(n); });
-    }
-    ~Recorder() { NotificationCenter::defaultCenter().removeObserver(this); }
-    std::vector<Notification> posts;
-};
 
 class FileListBoxTest : public ::testing::Test {
 protected:
@@ -136,8 +126,8 @@ TEST_F(FileListBoxTest, ClicksSelectAndADoubleClickPostsEachNotificationOnce)
 {
     auto list = makeList(20);
     list->setRealParent("<Owner: 0x1>");
-    Recorder changed(kFileListBoxChangedNotification);
-    Recorder doubled(kFileListBoxDoubleClickNotification);
+    NotificationRecorder changed(kFileListBoxChangedNotification);
+    NotificationRecorder doubled(kFileListBoxDoubleClickNotification);
     wheel(list.get(), -120, 3);
     // Through the window, as the windowing system delivers a double click.
     QTest::mouseDClick(list->windowHandle(), Qt::LeftButton, {}, list->slotFrame(2).center());
