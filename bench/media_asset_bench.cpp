@@ -15,6 +15,7 @@
 
 #include "CommandRunner.h"
 #include "TempDir.h"
+#include "TestClips.h"
 
 #include <algorithm>
 #include <chrono>
@@ -69,15 +70,6 @@ Cost median(int runs, const std::function<bool()>& work, bool& ok)
     return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
 }
 
-bool makeClip(const std::string& path)
-{
-    // Moving test pattern with temporal noise, so frames cost what camera frames cost to decode.
-    return runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i testsrc2=size=1920x1080:rate=30:duration=20"
-                      " -vf noise=alls=10:allf=t -c:v libx264 -preset veryfast -b:v 12M -maxrate 12M -bufsize 24M"
-                      " -pix_fmt yuv420p -g 60 -keyint_min 60 -sc_threshold 0 '" + path + "'")
-               .exitCode == 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,7 +79,7 @@ int main(int argc, char** argv)
     const std::string clip = dir.file("FILE0001F.MP4");
     const std::string jpeg = dir.file("out.jpg");
     std::printf("making a 20 s 1080p H.264 clip (2 s key-frame interval)...\n");
-    if (!makeClip(clip)) {
+    if (!writeCameraLikeClip(clip, 20)) {
         std::fprintf(stderr, "media_asset_bench: ffmpeg could not make the clip\n");
         return 1;
     }

@@ -78,3 +78,13 @@ bool writeTestClip(const std::string& path, const ClipOptions& o)
     command += " -t " + duration + " " + quoted(path) + " 2>&1";
     return runCommand(command).exitCode == 0;
 }
+
+bool writeCameraLikeClip(const std::string& path, int seconds)
+{
+    return runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i "
+                      + quoted("testsrc2=size=1920x1080:rate=30:duration=" + std::to_string(seconds))
+                      + " -vf noise=alls=10:allf=t -c:v libx264 -preset veryfast -b:v 12M -maxrate 12M -bufsize 24M"
+                        " -pix_fmt yuv420p -g 60 -keyint_min 60 -sc_threshold 0 "
+                      + quoted(path) + " 2>&1")
+               .exitCode == 0;
+}

@@ -28,3 +28,7 @@ bool writeTestClip(const std::string& path, const ClipOptions& options = {});
 ClipColour clipColour(int second, bool inverted = false);
 // The second (modulo eight) whose colour is nearest to the pixel, or -1 when none is close.
 int clipSecondOf(int r, int g, int b, bool inverted = false);
+
+// A 1080p H.264 MP4 at 30 frames per second, 12 Mbit/s, a key frame every 2 s: a moving test
+// pattern with temporal noise, so its frames cost what a camera's cost to decode (benchmarks).
+bool writeCameraLikeClip(const std::string& path, int seconds);
