@@ -93,7 +93,8 @@ int VideoPlayerView::livePlayerCount()
 VideoPlayerView::VideoPlayerView(const QRect& frame, QWidget* parent) : QWidget(parent)
 {
     setGeometry(frame);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Black around the picture. Not an opaque-paint widget: it paints nothing itself, so the
+    // filled background is what covers the area beside a picture smaller than the view.
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
