@@ -2,7 +2,7 @@
 // difference between the two players' positions after a seek and at every 0.5 s tick over
 // 60 s at the rates 1.0, 2.0 and 0.5; first the same pair on two free-running player views,
 // for comparison. Run by hand: QT_QPA_PLATFORM=offscreen build/bench/dual_sync_bench [seconds]
-#include "AppDelegate.h"
+#include "app/AppDelegate.h"
 #include "TestClips.h"
 #include "playback/VideoPlayerView.h"
 

@@ -12,7 +12,7 @@
 //   xvfb-run -a -s "-screen 0 1280x800x24" bench/playback.sh [RECORDING.MP4]
 
 #include "app/AppDelegate.h"
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 #include "playback/VideoPlayerView.h"
 
 #include "CommandRunner.h"

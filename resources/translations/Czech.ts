@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>The picture could not be saved.</source>
         <translation>Obrázek se nepodařilo uložit.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Tuto složku nelze přečíst. Zkontrolujte, zda je karta stále vložena a zda máte oprávnění složku otevřít.</translation>
+    </message>
 </context>
 </TS>

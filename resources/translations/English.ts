@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>The picture could not be saved.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</translation>
+    </message>
 </context>
 </TS>

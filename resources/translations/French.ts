@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>The picture could not be saved.</source>
         <translation>L'image n'a pas pu être enregistrée.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Impossible de lire ce dossier. Vérifiez que la carte est toujours insérée et que vous avez le droit d'ouvrir le dossier.</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>The picture could not be saved.</source>
         <translation>Das Bild konnte nicht gespeichert werden.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Dieser Ordner kann nicht gelesen werden. Prüfen Sie, ob die Karte noch eingesteckt ist und ob Sie den Ordner öffnen dürfen.</translation>
+    </message>
 </context>
 </TS>

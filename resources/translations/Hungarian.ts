@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>The picture could not be saved.</source>
         <translation>A kép nem menthető.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Ez a mappa nem olvasható. Ellenőrizze, hogy a kártya még be van-e helyezve, és hogy megnyithatja-e a mappát.</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>画像を保存できませんでした。</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>このフォルダーを読み取れません。カードが挿入されたままか、フォルダーを開く権限があるかを確認してください。</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>이미지를 저장할 수 없습니다.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>이 폴더를 읽을 수 없습니다. 카드가 아직 삽입되어 있는지, 폴더를 열 권한이 있는지 확인하십시오.</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>The picture could not be saved.</source>
         <translation>Nepavyko išsaugoti paveikslėlio.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Šio aplanko nepavyksta perskaityti. Patikrinkite, ar kortelė vis dar įdėta ir ar galite atidaryti aplanką.</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>The picture could not be saved.</source>
         <translation>Nie można zapisać obrazu.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Nie można odczytać tego folderu. Sprawdź, czy karta jest nadal włożona i czy masz uprawnienia do otwarcia folderu.</translation>
+    </message>
 </context>
 </TS>

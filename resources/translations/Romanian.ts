@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>The picture could not be saved.</source>
         <translation>Imaginea nu a putut fi salvată.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Acest dosar nu poate fi citit. Verificați dacă cardul este încă introdus și dacă aveți voie să deschideți dosarul.</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The picture could not be saved.</source>
         <translation>Не удалось сохранить изображение.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Не удаётся прочитать эту папку. Проверьте, что карта по-прежнему вставлена и что у вас есть право открыть папку.</translation>
+    </message>
 </context>
 </TS>

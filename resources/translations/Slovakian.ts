@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>The picture could not be saved.</source>
         <translation>Obrázok sa nepodarilo uložiť.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Tento priečinok sa nedá prečítať. Skontrolujte, či je karta stále vložená a či máte oprávnenie priečinok otvoriť.</translation>
+    </message>
 </context>
 </TS>

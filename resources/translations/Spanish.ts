@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>The picture could not be saved.</source>
         <translation>No se pudo guardar la imagen.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>No se puede leer esta carpeta. Compruebe que la tarjeta sigue insertada y que tiene permiso para abrir la carpeta.</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>The picture could not be saved.</source>
         <translation>無法儲存圖片。</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>無法讀取此資料夾。請確認記憶卡仍已插入，且您有權開啟該資料夾。</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>The picture could not be saved.</source>
         <translation>Resim kaydedilemedi.</translation>
     </message>
+    <message id="IDS_ERR_FOLDER_UNREADABLE">
+        <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
+        <translation>Bu klasör okunamıyor. Kartın hâlâ takılı olduğunu ve klasörü açma izninizin bulunduğunu denetleyin.</translation>
+    </message>
 </context>
 </TS>

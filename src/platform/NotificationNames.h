@@ -19,6 +19,14 @@ inline constexpr const char* kMapViewReadyNotification = KORIV_NOTIFICATION("Map
 inline constexpr const char* kAVPlayerReadyToPlayNotification = KORIV_NOTIFICATION("AVPlayerReadyToPlayNotification");
 inline constexpr const char* kVideoEndNotification = KORIV_NOTIFICATION("VideoEndNotification");
 inline constexpr const char* kVideoFileIsRemoved = KORIV_NOTIFICATION("VideoFileIsRemoved");
+// The tool bar's buttons (object: the button) and its settings menu (object: the item's tag,
+// kSettingsMenuKey: which menu), the calendar's mode button (object: whether the month grid is
+// shown now), and the map panel's full-map button and speed-unit menu (object: the unit).
+inline constexpr const char* kToolbarButtonClickedNotification = KORIV_NOTIFICATION("ToolbarButtonClickedNotification");
+inline constexpr const char* kSettingsMenuItemClickedNotification = KORIV_NOTIFICATION("SettingsMenuItemClickedNotification");
+inline constexpr const char* kCalendarModeChangedNotification = KORIV_NOTIFICATION("CalendarModeChangedNotification");
+inline constexpr const char* kMapViewFullMapNotification = KORIV_NOTIFICATION("MapViewFullMapNotification");
+inline constexpr const char* kMapViewSpeedUnitNotification = KORIV_NOTIFICATION("MapViewSpeedUnitNotification");
 inline constexpr const char* kUploadVideoChangedNotification = KORIV_NOTIFICATION("UploadVideoChangedNotification");
 
 #undef KORIV_NOTIFICATION
@@ -34,8 +42,12 @@ inline constexpr const char* kSliderTypeKey = "SLIDER_TYPE";
 inline constexpr const char* kSliderTypeVolume = "volume";
 inline constexpr const char* kSliderTypeTime = "time";
 
-// The upload-video-changed notification: 0 cancelled, 1 signed in, 2 selection confirmed,
-// and the sign-in's access tokens.
+// The upload-video-changed notification: what the sign-in or the selection dialog hands over
+// (kUploadTypeKey, an UploadType as int), and the sign-in's access tokens.
 inline constexpr const char* kUploadTypeKey = "UPLOAD_TYPE";
+enum class UploadType : int { Cancelled = 0, LoggedIn = 1, Selected = 2 };
 inline constexpr const char* kFBKeyKey = "FBKey";
 inline constexpr const char* kYouTubeKeyKey = "YouTubeKey";
+
+inline constexpr const char* kSettingsMenuKey = "SETTINGS_MENU";
+enum class SettingsMenu : int { Language = 0, Skin = 1, About = 2 };

@@ -9,7 +9,7 @@
 #include "LocalizedText.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
-#include "ToolbarView.h"
+#include "app/ToolbarView.h"
 #include "controls/BitmapButton.h"
 #include "tools/BackupDlg.h"
 #include "tools/ProgressDlg.h"

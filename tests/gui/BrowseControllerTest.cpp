@@ -3,7 +3,7 @@
 #include "GuiTestSupport.h"
 
 #include "LocalizedText.h"
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "Preferences.h"

@@ -7,7 +7,7 @@
 #include "Preferences.h"
 #include "TempDir.h"
 #include "TestClips.h"
-#include "ToolbarView.h"
+#include "app/ToolbarView.h"
 #include "controls/BitmapButton.h"
 
 #include <QApplication>

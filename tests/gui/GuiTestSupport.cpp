@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 #include "VideoFixtures.h"
 #include "util/Log.h"
 

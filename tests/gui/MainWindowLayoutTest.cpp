@@ -1,14 +1,14 @@
 // Placement of the window's panels: the arithmetic, and the controller applying it.
 #include "GuiTestSupport.h"
 
-#include "MainWindow.h"
-#include "MainWindowLayout.h"
-#include "PanelHost.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowLayout.h"
+#include "controls/PanelHost.h"
 #include "browse/CalendarView.h"
 #include "browse/FileListView.h"
 #include "display/MapView.h"
 #include "Preferences.h"
-#include "ToolbarView.h"
+#include "app/ToolbarView.h"
 #include "controls/PlayControlView.h"
 #include "util/Log.h"
 

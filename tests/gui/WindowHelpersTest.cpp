@@ -1,5 +1,5 @@
 // The one-button message box and the text-line rectangle every skinned control uses.
-#include "AboutDialog.h"
+#include "app/AboutDialog.h"
 #include "AppVersion.h"
 #include "LocalizedText.h"
 #include "MessageBox.h"

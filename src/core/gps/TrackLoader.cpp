@@ -72,8 +72,10 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
     if (track.loaded) {
         const int frequency = pmGpsFrequency(list.GetDataCount(), track.durationSeconds);
         list.SetGpsFrequency(frequency);
-        std::fprintf(stderr, "OnOpenGpsFile() - GPS data count = %d, GPS frequency = %d\n", list.GetDataCount(),
-                     frequency);
+        char line[96];
+        std::snprintf(line, sizeof line, "OnOpenGpsFile() - GPS data count = %d, GPS frequency = %d",
+                      list.GetDataCount(), frequency);
+        pmWriteConsole(line);
         if (list.IsGSensorReady())
             list.SyncVideoDuration(track.durationSeconds);
         list.shrinkToFit();
@@ -81,6 +83,5 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
         if (track.eventIndex >= 0)
             track.eventSecond = track.eventIndex / frequency;
     }
-    pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - End !");
     return track;
 }

@@ -2,6 +2,7 @@
 
 #include "util/MissingFolderMemo.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -39,6 +40,15 @@ bool pmIsReadOnly(const std::string& path)
         return true;
     struct statvfs vfs;
     return ::statvfs(path.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY) != 0;
+}
+
+bool pmCanListFolder(const std::string& path)
+{
+    DIR* folder = ::opendir(path.c_str());
+    if (!folder)
+        return false;
+    ::closedir(folder);
+    return true;
 }
 
 std::int64_t pmGetFreeDiskSpace(const std::string& path)

@@ -14,6 +14,9 @@ std::uint64_t pmGetFileSize(const std::string& path);
 // Judged from the permission bits rather than access(), which says yes to root for everything.
 bool pmIsReadOnly(const std::string& path);
 
+// True when the folder can be listed now, as the library's scan will list it.
+bool pmCanListFolder(const std::string& path);
+
 std::int64_t pmGetFreeDiskSpace(const std::string& path);
 
 // The mount point of the volume that holds the path ("/Volumes/CARD" on macOS,

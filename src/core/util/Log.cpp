@@ -22,7 +22,24 @@ std::shared_ptr<const std::string> currentLogPath()
     return logPath;
 }
 
+std::function<void(std::string_view)>& consoleSink()
+{
+    static std::function<void(std::string_view)> sink;
+    return sink;
+}
+
 } // namespace
+
+void pmSetConsoleSink(std::function<void(std::string_view)> sink)
+{
+    consoleSink() = std::move(sink);
+}
+
+void pmWriteConsole(std::string_view line)
+{
+    if (const auto& sink = consoleSink())
+        sink(line);
+}
 
 void pmSetLogFolder(const std::string& folder)
 {

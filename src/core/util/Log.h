@@ -2,6 +2,7 @@
 // The application log: one line per call, appended to "KorivManagerLog_mac.txt" in the
 // folder the caller chose (the user's Documents folder in the application).
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,8 @@ void pmClearLog();
 
 // The time stamp part of a log line for the given moment (local time, milliseconds unpadded).
 std::string pmFormatLogTime(long long secondsSinceEpoch, long microseconds);
+
+// Console lines: short traces for whoever watches the program run, apart from the log file.
+// The application chooses where they go; until it does, they are dropped.
+void pmSetConsoleSink(std::function<void(std::string_view)> sink);
+void pmWriteConsole(std::string_view line);

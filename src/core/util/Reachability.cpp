@@ -1,13 +1,15 @@
 #include "util/Reachability.h"
 
-#include <cstdio>
+#include "util/Log.h"
+
 #include <utility>
 
 namespace {
 
 void traceToConsole(const std::string& line)
 {
-    std::fputs(line.c_str(), stderr);
+    // The trace lines end with their own line break; the console adds one.
+    pmWriteConsole(std::string_view(line).substr(0, line.find_last_not_of('\n') + 1));
 }
 
 std::function<void(const std::string&)>& traceSink()

@@ -8,27 +8,22 @@
 #include "MainWindow.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
-#include "PanelHost.h"
+#include "controls/PanelHost.h"
 #include "PreferenceKeys.h"
 #include "Preferences.h"
 #include "SkinImages.h"
 #include "SleepWatcher.h"
 #include "ToolbarView.h"
-#include "tools/BackupCopyThread.h"
 #include "controls/PlayControlView.h"
-#include "browse/CalendarView.h"
-#include "browse/FileListView.h"
+#include "display/MapView.h"
 #include "util/Log.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QScreen>
 #include <QUrl>
 
 namespace {
-
-AppDelegate* gAppDelegate = nullptr;
 
 constexpr int kLanguageLayoutDelayMs = 500;
 constexpr int kInitialWidth = 1100;
@@ -45,16 +40,14 @@ void followWritingDirection()
 
 } // namespace
 
-AppDelegate* pmGetAppDelegate()
+AppDelegate::AppDelegate(QObject* parent)
+    : QObject(parent), mConnectivityCheck(pmIsInternetConnected), mPlayback(mBrowse), mTrack(mBrowse, mPlayback),
+      mLayout(mBrowse, mPlayback, mTrack), mBackup(mBrowse), mPictures(mPlayback, mTrack),
+      mUpload(mBrowse, mPlayback, mBackup, mConnectivityCheck)
 {
-    return gAppDelegate;
-}
-
-AppDelegate::AppDelegate(QObject* parent) : QObject(parent), mConnectivityCheck(pmIsInternetConnected)
-{
-    gAppDelegate = this;
-    mRelayoutTimer.setSingleShot(true);
-    connect(&mRelayoutTimer, &QTimer::timeout, this, &AppDelegate::relayoutContents);
+    // Core's console lines go where the program's own go.
+    pmSetConsoleSink([](std::string_view line) { pmWriteConsoleText(QString::fromUtf8(line.data(), qsizetype(line.size()))); });
+    connectSubsystems();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && mLaunched)
             applicationDidBecomeActive();
@@ -65,8 +58,6 @@ AppDelegate::~AppDelegate()
 {
     NotificationCenter::defaultCenter().removeObserver(this);
     delete mWindow;
-    if (gAppDelegate == this)
-        gAppDelegate = nullptr;
 }
 
 // ---- Start-up ----
@@ -91,12 +82,16 @@ void AppDelegate::createPanels()
     // bar does, or they would show the first skin until the next skin change.
     getSkinId();
     QWidget* content = mWindow->contentView();
-    createPlaybackPanels(content);
-    createDisplayPanels(content);
-    createBrowsePanels(content);
+    mPlayback.createPanels(content);
+    mTrack.createPanels(content, mWindow);
+    mBrowse.createPanels(content, mWindow);
     // The bar is as high as its background; its buttons are laid out for that height.
     const QSize toolbar = pmGetSkinImage("toolbar_background.png").size();
     mToolbarView = new ToolbarView(QRect(0, 0, content->width(), toolbar.isEmpty() ? 30 : toolbar.height()), content);
+    mLayout.setWindow(mWindow, mToolbarView);
+    mBackup.setWindow(mWindow);
+    mPictures.setWindow(mWindow);
+    mUpload.setWindow(mWindow);
     // A first placement; the window's first sizing lays it out again.
     relayout(mWindow->width(), mWindow->height());
 }
@@ -128,37 +123,11 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::initialData()
 {
-    m_bAllFile = false;
-    m_nCurPlayIndex = -1;
-    m_nPlayState = 0;
-    m_bMute = false;
-    m_nVolume = pmGetProfileInt(kPrefVolume, kDefaultVolume);
-    m_fPlaySpeed = 1.0f;
-    mCurFolder = pmGetCurrentFolder();
-    mSelectedMovieCurrentTime = 0;
-    mSelectedMovieDuration = 0;
-    m_nEventTime = -1;
-    m_nMotorType = 0;
-    m_nScreenMode = kScreenNormal;
-    m_nSensorX = m_nSensorY = m_nSensorZ = 0;
-    m_rectNormalScreen = QRect();
-    m_bCheckFolder = false;
-    m_lLastTime = 0;
-    m_bVideoLoading = false;
-    m_b2VideoWindowEnable = false;
-    m_bSwitchVideo = false;
-    m_bSyncStateFromVideo1 = false;
-    m_bSyncStateFromVideo2 = false;
-    // The stored window size starts at 0 by 0 with the controller; the window is shown and
-    // sized before launching finishes here, so a size stored by then is kept.
-    mPlaylist.clearPlayList();
-    mVideoLib.clearVideoLibrary();
-
-    // Each subsystem registers the observers of its notifications.
-    NotificationCenter::defaultCenter().removeObserver(this);
-    addPlaybackObservers();
-    addBrowseObservers();
-    addDisplayObservers();
+    mBrowse.reset();
+    mPlayback.reset();
+    mTrack.reset();
+    mLayout.reset();
+    addObservers();
     if (!mSleepWatcher) {
         mSleepWatcher = new SleepWatcher(this);
         connect(mSleepWatcher, &SleepWatcher::willSleep, this, &AppDelegate::makeSleep);
@@ -170,14 +139,15 @@ void AppDelegate::applicationDidBecomeActive()
 {
     pmWriteLog("Application DidBecomeActive !");
     pmWriteLogText(QString::asprintf("AppDelegate::applicationDidBecomeActive, bFirstTimeActive = %d, isDualCameraMode = %d",
-                               bFirstTimeActive ? 1 : 0, m_b2VideoWindowEnable ? 1 : 0));
+                               bFirstTimeActive ? 1 : 0, isDualCameraMode() ? 1 : 0));
     if (!bFirstTimeActive)
         return;
+    if (pmIsRightToLeft()) {
+        mLayout.setRightToLeft(true);
+        mBrowse.setRightToLeft(true);
+    }
     const QWidget* content = mWindow->contentView();
-    mWindowSize = QSizeF(content->width(), content->height() + kTitleBarHeight);
-    if (pmIsRightToLeft())
-        bR2L = true;
-    scheduleRelayoutContents(kFirstLayoutDelayMs);
+    mLayout.storeFirstSize(content->width(), content->height() + kTitleBarHeight);
     bFirstTimeActive = false;
 }
 
@@ -209,44 +179,43 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::languageMenuItemClicked(int tag)
 {
-    qInfo().noquote() << "languageMenuItemClicked ! - " + QString::number(tag);
+    pmWriteConsoleText("languageMenuItemClicked ! - " + QString::number(tag));
     saveLanguageId(tag);
     pmInstallLanguageTranslator();
     followWritingDirection();
     mToolbarView->changeLanguage();
-    mPlaybarView->changeLanguage();
-    mCalendarView->changeLanguage();
-    mFileListView->changeLanguage();
+    mPlayback.playbarView()->changeLanguage();
+    mBrowse.changeLanguage();
     mWindow->changeLanguage();
-    changeDisplayLanguage();
+    mTrack.changeLanguage();
     const bool rightToLeft = tag == kLanguageArabic;
-    if (rightToLeft != bR2L) {
-        bR2L = rightToLeft;
+    if (rightToLeft != mLayout.isRightToLeft()) {
+        mLayout.setRightToLeft(rightToLeft);
+        mBrowse.setRightToLeft(rightToLeft);
         pmWriteLog("AppDelegate - ready to relayout for language changed.");
-        scheduleRelayoutContents(kLanguageLayoutDelayMs);
+        mLayout.scheduleRelayoutContents(kLanguageLayoutDelayMs);
     }
 }
 
 void AppDelegate::skinMenuItemClicked(int tag)
 {
-    qInfo().noquote() << "skinMenuItemClicked ! - " + QString::number(tag);
+    pmWriteConsoleText("skinMenuItemClicked ! - " + QString::number(tag));
     saveSkinId(tag);
     mToolbarView->loadSkinBitmap();
-    mPlaybarView->loadSkinBitmap();
-    mCalendarView->loadSkinBitmap();
-    mFileListView->loadSkinBitmap();
-    loadDisplaySkin();
+    mPlayback.playbarView()->loadSkinBitmap();
+    mBrowse.loadSkinBitmap();
+    mTrack.loadSkinBitmap();
 }
 
 void AppDelegate::aboutMenuItemClicked()
 {
-    qInfo().noquote() << "aboutMenuItemClicked !";
+    pmWriteConsoleText("aboutMenuItemClicked !");
     showAboutBox();
 }
 
 void AppDelegate::onMenuAbout()
 {
-    qInfo().noquote() << "onMenuAbout !";
+    pmWriteConsoleText("onMenuAbout !");
     showAboutBox();
 }
 
@@ -258,7 +227,7 @@ void AppDelegate::showAboutBox()
 
 void AppDelegate::updateMenuItemClicked()
 {
-    qInfo().noquote() << "checkForUpdateMenuItemClicked !";
+    pmWriteConsoleText("checkForUpdateMenuItemClicked !");
     QDesktopServices::openUrl(QUrl(kProjectHome));
 }
 
@@ -268,7 +237,7 @@ void AppDelegate::makeSleep()
 {
     pmWriteLog("AppDelegate::makeSleep - MAC will make sleep!");
     // Playback is never resumed on wake.
-    if (getState() != 0) {
+    if (getState() != kPlayStateClosed) {
         pausePlayback();
         pmWriteLog("AppDelegate::makeSleep - paused playback before sleep!");
     }

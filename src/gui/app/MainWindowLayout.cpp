@@ -1,5 +1,6 @@
 #include "MainWindowLayout.h"
 
+#include "controls/ViewGeometry.h"
 #include <cmath>
 
 namespace {
@@ -59,8 +60,7 @@ PanelFrames mapFullScreenLayout(double W, double H)
 
 QRect PanelFrames::toQt(const QRectF& yUp) const
 {
-    return QRectF(yUp.x(), contentHeight - yUp.y() - yUp.height(), yUp.width(), yUp.height())
-        .toRect();
+    return pmYUpToQt(yUp, contentHeight);
 }
 
 PanelFrames layoutMainWindow(double W, double H, const PanelMetrics& metrics, const LayoutMode& mode)

@@ -3,6 +3,8 @@
 // writing direction. Frames are computed y-up with the origin at the content's bottom-left,
 // then turned into Qt's top-down frames by toQt().
 
+#include "controls/ViewGeometry.h"
+
 #include <QRect>
 #include <QSize>
 #include <QRectF>
@@ -56,9 +58,3 @@ PanelFrames layoutMainWindow(double W, double H, const PanelMetrics& metrics, co
 
 // The x of the tool bar's window-switch button for a file list panel frame.
 int switchButtonPosition(const QRectF& fileListFrame, bool rightToLeft);
-
-// A panel's natural size from its skin background, or the given size when the skin has none.
-inline QSize sizeOr(const QSize& size, int width, int height)
-{
-    return size.isEmpty() ? QSize(width, height) : size;
-}

@@ -1,6 +1,9 @@
+#include "LogText.h"
 #include "ToolbarView.h"
 
-#include "AppDelegate.h"
+#include "controls/ViewGeometry.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
 #include "LocalizedText.h"
 #include "PreferenceKeys.h"
 #include "Preferences.h"
@@ -57,7 +60,7 @@ QString ToolbarView::imageName(Button which)
 
 QRect ToolbarView::toQt(const QRectF& yUp) const
 {
-    return QRectF(yUp.x(), height() - yUp.y() - yUp.height(), yUp.width(), yUp.height()).toRect();
+    return pmYUpToQt(yUp, height());
 }
 
 void ToolbarView::setRectPosition()
@@ -73,9 +76,7 @@ void ToolbarView::setRectPosition()
     mRects[Export] = QRectF(270, H - 30, 45, 30);
     mRects[UploadYouTube] = QRectF(315, H - 30, 60, 30);
     mRects[UploadFacebook] = QRectF(315, H - 30, 90, 30);
-    AppDelegate* delegate = pmGetAppDelegate();
-    const int switchX = delegate ? delegate->getSwitchButtonPosition() : 668;
-    mRects[WindowSwitch] = QRectF(switchX, H - 30, 45, 30);
+    mRects[WindowSwitch] = QRectF(mSwitchX, H - 30, 45, 30);
     if (bR2L) {
         for (int i = 0; i < ButtonCount; ++i) {
             if (i != WindowSwitch)
@@ -102,9 +103,10 @@ void ToolbarView::setupButtons()
     changeLanguage();
 }
 
-void ToolbarView::relayoutContents(bool rightToLeft)
+void ToolbarView::relayoutContents(bool rightToLeft, int switchX)
 {
     bR2L = rightToLeft;
+    mSwitchX = switchX;
     setRectPosition();
     for (int i = 0; i < ButtonCount; ++i)
         mButtons[i]->setGeometry(toQt(mRects[i]));
@@ -128,39 +130,11 @@ void ToolbarView::loadSkinBitmap()
 void ToolbarView::onButtonPressed(Button which)
 {
     if (kButtons[which].consoleLine)
-        qInfo().noquote() << kButtons[which].consoleLine;
-    AppDelegate* delegate = pmGetAppDelegate();
-    switch (which) {
-    case Browse:
-        delegate->onButtonBrowse();
-        break;
-    case Print:
-        delegate->onButtonPrint();
-        break;
-    case Backup:
-        delegate->onButtonBackup();
-        break;
-    case Capture:
-        delegate->onButtonCapture();
-        break;
-    case UploadYouTube:
-        delegate->onButtonUploadYouTube();
-        break;
-    case Export:
-        delegate->onButtonExport();
-        break;
-    case UploadFacebook:
-        delegate->onButtonUploadFacebook();
-        break;
-    case Setting:
+        pmWriteConsoleText(kButtons[which].consoleLine);
+    if (which == Setting)
         onSettingButtonPressed();
-        break;
-    case WindowSwitch:
-        delegate->onButtonWindowSwitch();
-        break;
-    default:
-        break;
-    }
+    else
+        NotificationCenter::defaultCenter().postNotification(kToolbarButtonClickedNotification, int(which));
 }
 
 namespace {
@@ -185,14 +159,18 @@ void addChoiceMenu(QMenu* menu, const char* titleKey, int count, const char* ite
 
 QMenu* ToolbarView::buildSettingsMenu()
 {
-    AppDelegate* delegate = pmGetAppDelegate();
+    const auto choose = [](SettingsMenu menu) {
+        return [menu](int tag) {
+            NotificationCenter::defaultCenter().postNotification(kSettingsMenuItemClickedNotification, tag,
+                                                                 {{kSettingsMenuKey, int(menu)}});
+        };
+    };
     auto* menu = new QMenu(this);
     addChoiceMenu(menu, "IDS_CHANGE_LANGUAGE", kLanguageCount, "IDS_LANG_%02d", getLanguageId(),
-                  [delegate](int tag) { delegate->languageMenuItemClicked(tag); });
-    addChoiceMenu(menu, "IDS_CHANGE_SKIN", kSkinCount, "IDS_SKIN_STYLE_%02d", getSkinId(),
-                  [delegate](int tag) { delegate->skinMenuItemClicked(tag); });
+                  choose(SettingsMenu::Language));
+    addChoiceMenu(menu, "IDS_CHANGE_SKIN", kSkinCount, "IDS_SKIN_STYLE_%02d", getSkinId(), choose(SettingsMenu::Skin));
     QAction* about = menu->addAction(pmLoadString("IDS_ABOUT"));
-    connect(about, &QAction::triggered, delegate, [delegate] { delegate->aboutMenuItemClicked(); });
+    connect(about, &QAction::triggered, menu, [choose] { choose(SettingsMenu::About)(0); });
     return menu;
 }
 

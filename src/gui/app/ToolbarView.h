@@ -1,6 +1,7 @@
 #pragma once
-// The strip of image buttons along the top of the main window. Each button calls the
-// controller directly; the settings button pops up the language, skin and about menu.
+// The strip of image buttons along the top of the main window. Each button posts the tool
+// bar's notification with its Button; the settings button pops up the language, skin and
+// about menu, whose items post the settings menu's notification.
 
 #include <QImage>
 #include <QWidget>
@@ -34,7 +35,8 @@ public:
     const QRectF& buttonRect(Button which) const { return mRects[which]; }
     static QString imageName(Button which);
 
-    void relayoutContents(bool rightToLeft);
+    // The window-switch button stands at switchX, over the file list panel.
+    void relayoutContents(bool rightToLeft, int switchX);
     void changeLanguage();
     void loadSkinBitmap();
 
@@ -57,6 +59,7 @@ private:
     int nBackgroundHeight = 0;
     QImage backgroundImage;
     bool bR2L = false;
+    int mSwitchX = 668; // the window-switch button's x, from the window's layout
     std::array<BitmapButton*, ButtonCount> mButtons{};
     std::array<QRectF, ButtonCount> mRects{};
 };

@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "Preferences.h"
 #include "ProcessClock.h"
+#include "display/MapView.h"
 #include "util/Log.h"
 
 #include <QApplication>

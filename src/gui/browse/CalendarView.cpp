@@ -1,13 +1,12 @@
 #include "CalendarView.h"
 
-#include "AppDelegate.h"
 #include "ComboBox.h"
 #include "LocalizedText.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "Preferences.h"
 #include "SkinImages.h"
-#include "ViewGeometry.h"
+#include "controls/ViewGeometry.h"
 #include "controls/BitmapButton.h"
 #include "controls/IdentityString.h"
 
@@ -177,11 +176,10 @@ void CalendarView::syncDropDowns()
 
 void CalendarView::updateDayMarks()
 {
-    AppDelegate* controller = pmGetAppDelegate();
     for (int i = 0; i < kMonthGridCells; ++i) {
         const CalendarDate& cell = mCells[size_t(i)];
         bShowExistMark[size_t(i)] =
-            bReadyToCheckVideoLib && controller && controller->isMediaExistByDate(cell.year, cell.month, cell.day);
+            bReadyToCheckVideoLib && mDayMarks && mDayMarks(cell.year, cell.month, cell.day);
     }
 }
 
@@ -233,8 +231,7 @@ void CalendarView::onModeButton()
     for (QWidget* child : {static_cast<QWidget*>(mPrevButton), static_cast<QWidget*>(mNextButton),
                            static_cast<QWidget*>(oYearComboBox), static_cast<QWidget*>(oMonthComboBox)})
         child->setVisible(dateMode);
-    if (AppDelegate* controller = pmGetAppDelegate())
-        controller->showCalendar(before == 1);
+    NotificationCenter::defaultCenter().postNotification(kCalendarModeChangedNotification, before == 1);
 }
 
 void CalendarView::changeLanguage()

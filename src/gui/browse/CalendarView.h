@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class BitmapButton;
 class ComboBox;
@@ -28,6 +29,11 @@ public:
     void GetSelectDay(short& year, short& month, short& day) const;
     void SetActivateDay(int year, int month, int day);
     void VideoLibIsReady();
+    // Which days hold recordings: asked for each day shown once the library is ready.
+    void setDayMarks(std::function<bool(int year, int month, int day)> hasRecordings)
+    {
+        mDayMarks = std::move(hasRecordings);
+    }
     void shrinkCalendarView(bool shrink);
     void relayoutContents(bool rightToLeft);
     void changeLanguage();
@@ -77,6 +83,7 @@ private:
     int nCalendarMode = 0;
     bool bShrinkMode = false;
     bool bReadyToCheckVideoLib = false;
+    std::function<bool(int, int, int)> mDayMarks;
     bool bDrawR2L = false;
     std::array<bool, kMonthGridCells> bShowExistMark{};
     std::array<CalendarDate, kMonthGridCells> mCells{};

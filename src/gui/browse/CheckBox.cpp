@@ -3,7 +3,7 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "ScrollListBox.h"
-#include "ViewGeometry.h"
+#include "controls/ViewGeometry.h"
 #include "controls/IdentityString.h"
 
 #include <QMouseEvent>

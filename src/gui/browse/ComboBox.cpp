@@ -4,7 +4,7 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "SkinImages.h"
-#include "ViewGeometry.h"
+#include "controls/ViewGeometry.h"
 #include "controls/BitmapButton.h"
 #include "controls/IdentityString.h"
 

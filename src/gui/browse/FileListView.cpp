@@ -3,10 +3,11 @@
 #include "CheckBox.h"
 #include "FileListBox.h"
 #include "LocalizedText.h"
+#include "LogText.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "SkinImages.h"
-#include "ViewGeometry.h"
+#include "controls/ViewGeometry.h"
 #include "controls/IdentityString.h"
 
 #include <QDebug>
@@ -42,7 +43,7 @@ FileListView::FileListView(const QRect& frame, QWidget* parent) : QWidget(parent
         onCheckBoxChanged(n.userInfo.value(kCheckBoxWindowKey).toString(), n.object.toInt() > 0);
     });
     center.addObserver(this, kFileListBoxChangedNotification, [](const Notification& n) {
-        qDebug().noquote() << "FileListView - FileListBoxChangedNotification" << n.object.toInt();
+        pmWriteConsoleText(QStringLiteral("FileListView - FileListBoxChangedNotification %1").arg(n.object.toInt()));
     });
     center.addObserver(this, kFileListBoxDoubleClickNotification, [this, identity](const Notification& n) {
         // Only the own list's double click opens a recording.

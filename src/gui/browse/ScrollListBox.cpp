@@ -1,7 +1,7 @@
 #include "ScrollListBox.h"
 
 #include "SkinImages.h"
-#include "ViewGeometry.h"
+#include "controls/ViewGeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>

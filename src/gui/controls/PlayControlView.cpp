@@ -1,5 +1,7 @@
+#include "LogText.h"
 #include "PlayControlView.h"
 
+#include "controls/ViewGeometry.h"
 #include "BitmapButton.h"
 #include "CentredText.h"
 #include "IdentityString.h"
@@ -80,7 +82,7 @@ PlayControlView::~PlayControlView()
 
 QRect PlayControlView::toQt(const QRectF& yUp) const
 {
-    return QRectF(yUp.x(), height() - yUp.y() - yUp.height(), yUp.width(), yUp.height()).toRect();
+    return pmYUpToQt(yUp, height());
 }
 
 std::array<std::pair<MultiButtons*, std::span<const State>>, 4> PlayControlView::multiButtons() const
@@ -145,11 +147,11 @@ void PlayControlView::setupButtons()
     frameControls();
 
     connect(mPrevBtn, &BitmapButton::clicked, this, [this] {
-        qInfo().noquote() << "Prev button pressed !";
+        pmWriteConsoleText("Prev button pressed !");
         postButton(kTagPrev);
     });
     connect(mNextBtn, &BitmapButton::clicked, this, [this] {
-        qInfo().noquote() << "Next button pressed !";
+        pmWriteConsoleText("Next button pressed !");
         postButton(kTagNext);
     });
     connect(mPlayBtn, &MultiButtons::clicked, this, &PlayControlView::onPlayButton);
@@ -257,7 +259,7 @@ QString PlayControlView::timeText(int seconds)
 
 void PlayControlView::onMultiButton(MultiButtons* button, const char* consoleLine, int tag)
 {
-    qInfo().noquote() << consoleLine;
+    pmWriteConsoleText(consoleLine);
     button->changeButtonIndex();
     postButton(tag);
 }
@@ -284,7 +286,7 @@ void PlayControlView::sliderValueChanged(const Notification& notification)
         type = kSliderTypeTime;
     else
         return; // another view's slider
-    qInfo().noquote() << QString::asprintf("sliderValueChanged - %d", notification.object.toInt());
+    pmWriteConsoleText(QString::asprintf("sliderValueChanged - %d", notification.object.toInt()));
     NotificationCenter::defaultCenter().postNotification(kDoSliderChangedNotification, notification.object,
                                                          {{kSliderTypeKey, type}});
 }

@@ -1,3 +1,4 @@
+#include "LogText.h"
 #include "Slider.h"
 
 #include "IdentityString.h"
@@ -156,7 +157,7 @@ void Slider::mouseMoveEvent(QMouseEvent* event)
         return;
     nCurrentValue = value;
     update();
-    qInfo().noquote() << pmIdentityString(this);
+    pmWriteConsoleText(pmIdentityString(this));
     postChange();
 }
 

@@ -1,5 +1,6 @@
 #include "GSensorView.h"
 
+#include "controls/ViewGeometry.h"
 #include "LocalizedText.h"
 #include "Preferences.h"
 #include "PreferenceKeys.h"
@@ -83,7 +84,7 @@ void GSensorView::layoutParts()
 
 QRect GSensorView::toQt(const QRectF& yUp) const
 {
-    return QRectF(yUp.x(), nBackgroundHeight - yUp.y() - yUp.height(), yUp.width(), yUp.height()).toAlignedRect();
+    return pmYUpToQt(yUp, nBackgroundHeight);
 }
 
 QRect GSensorView::valueRect(int axis, int arrowIndex) const

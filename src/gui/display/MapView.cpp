@@ -1,5 +1,6 @@
 #include "MapView.h"
 
+#include "controls/ViewGeometry.h"
 #include "controls/BitmapButton.h"
 #include "ConnectivityMonitor.h"
 #include "LocalizedText.h"
@@ -275,12 +276,12 @@ void MapView::OnButtonDashboard()
 
 void MapView::OnButtonFullMap()
 {
-    std::fprintf(stdout, "OnButtonFullMap() - Fullscreen button pressed !\n");
+    pmWriteConsoleText("OnButtonFullMap() - Fullscreen button pressed !");
     std::fflush(stdout);
     m_oFullMapBtn->setButtonIndex(m_bFullMap ? 0 : 1);
     m_bFullMap = !m_bFullMap;
     m_oDashboardBtn->setVisible(!m_bFullMap && m_nMapState == kStateAvailable && m_nMapMode == kModeWebMap);
-    emit fullMapSwitched();
+    NotificationCenter::defaultCenter().postNotification(kMapViewFullMapNotification);
 }
 
 // ---- Position and route ----
@@ -404,7 +405,9 @@ void MapView::showSpeedUnitMenu(QWidget* button)
         action->setChecked(tag == m_nSpeedUnit);
         action->setData(tag);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, tag] { emit speedUnitChosen(tag); });
+        connect(action, &QAction::triggered, this, [tag] {
+            NotificationCenter::defaultCenter().postNotification(kMapViewSpeedUnitNotification, tag);
+        });
     }
     mUnitMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
@@ -413,7 +416,7 @@ void MapView::showSpeedUnitMenu(QWidget* button)
 
 QRect MapView::toQt(const QRectF& yUp) const
 {
-    return QRectF(yUp.x(), height() - yUp.y() - yUp.height(), yUp.width(), yUp.height()).toAlignedRect();
+    return pmYUpToQt(yUp, height());
 }
 
 QRect MapView::mirrored(const QRectF& yUp) const

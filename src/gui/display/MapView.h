@@ -73,7 +73,7 @@ public:
     void changeLanguage();
     void enableJavaScript();
 
-    // Properties.
+    // The panel's properties, readable and settable by its owner as the page's state is.
     bool bOnLine() const { return m_bOnLine; }
     void setBOnLine(bool online) { m_bOnLine = online; }
     bool bFullMap() const { return m_bFullMap; }
@@ -101,12 +101,6 @@ public:
     QMenu* speedUnitMenu() const { return mUnitMenu; }
     // The panel as drawn now (the web view excluded), for printing and tests.
     QImage panelImage();
-
-signals:
-    // The full-map button was pressed; the controller does the window work.
-    void fullMapSwitched();
-    // A unit was chosen from the "Speed Unit" menu (its tag).
-    void speedUnitChosen(int unit);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -280,11 +280,11 @@ double VideoPlayerView::playerDuration() const
     return mPlayer ? mPlayer->duration() / 1000.0 : 0.0;
 }
 
-int VideoPlayerView::getState() const
+PlayState VideoPlayerView::getState() const
 {
     if (!mPlayer)
-        return 0;
-    return mPlayer->playbackState() == QMediaPlayer::PlayingState ? 2 : 3;
+        return kPlayStateClosed;
+    return mPlayer->playbackState() == QMediaPlayer::PlayingState ? kPlayStatePlaying : kPlayStatePaused;
 }
 
 QImage VideoPlayerView::currentPicture() const

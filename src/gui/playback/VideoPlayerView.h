@@ -4,6 +4,7 @@
 // end of the recording. Single use: it loads one recording in its life; the controller makes
 // a new view for the next one.
 
+#include "PlayState.h"
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
@@ -38,7 +39,7 @@ public:
     double getCurrentTime() const { return mCurrentTime; }
     // The player's own position in seconds, to the millisecond; 0 without a player.
     double getitemTime() const;
-    int getState() const;
+    PlayState getState() const;
     // The recording's length as the player knows it, 0 until then.
     double playerDuration() const;
 

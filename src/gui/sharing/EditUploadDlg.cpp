@@ -263,7 +263,7 @@ void EditUploadDlg::facebookUpload(const QString& address, const QString& path, 
     ui->progressIndicator->setValue(0);
     connect(connection, &FacebookUploadRequest::bytesSent, this, &EditUploadDlg::onBytesSent);
     connect(connection, &FacebookUploadRequest::dataReceived, this, [this](const QByteArray& data) {
-        qInfo().noquote() << "Received data :" << connection->hideToken(QString::fromUtf8(data));
+        pmWriteConsoleText("Received data : " + connection->hideToken(QString::fromUtf8(data)));
     });
     connect(connection, &FacebookUploadRequest::finished, this, &EditUploadDlg::uploadThreadFunctionMain);
     connect(connection, &FacebookUploadRequest::failed, this, &EditUploadDlg::onFailed);

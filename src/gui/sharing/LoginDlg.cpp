@@ -31,7 +31,7 @@ const char* const kPermissionsPath = "/me/permissions";
 
 void consoleLine(const char* line)
 {
-    qInfo().noquote() << line;
+    pmWriteConsoleText(line);
 }
 
 // The permissions answer grants publishing when "data" lists publish_actions as granted.
@@ -131,7 +131,7 @@ void LoginDlg::doLogin()
 
 void LoginDlg::cancelButtonAction()
 {
-    postNotification(0);
+    postNotification(UploadType::Cancelled);
 }
 
 void LoginDlg::webLoadComplete()
@@ -162,7 +162,7 @@ void LoginDlg::getFacebookKey(const QString& address)
         break;
     case FacebookKeyResult::Error:
         consoleLine("User canceled facebook login");
-        postNotification(0);
+        postNotification(UploadType::Cancelled);
         break;
     case FacebookKeyResult::NoToken:
         consoleLine("access_token is not found");
@@ -200,16 +200,16 @@ void LoginDlg::endPermissionCheck(bool granted)
 {
     pmEndWait();
     pmWriteLogText(granted ? "LoginDlg::CheckPermission - End - granted" : "LoginDlg::CheckPermission - End - declined");
-    postNotification(granted ? 1 : 0);
+    postNotification(granted ? UploadType::LoggedIn : UploadType::Cancelled);
 }
 
-void LoginDlg::postNotification(int result)
+void LoginDlg::postNotification(UploadType result)
 {
     if (mReported)
         return;
     mReported = true;
-    done(result ? Accepted : Rejected);
-    QVariantMap userInfo{{kUploadTypeKey, result}};
+    done(result == UploadType::LoggedIn ? Accepted : Rejected);
+    QVariantMap userInfo{{kUploadTypeKey, int(result)}};
     if (!m_strFBKey.isEmpty())
         userInfo.insert(kFBKeyKey, m_strFBKey);
     NotificationCenter::defaultCenter().postNotification(kUploadVideoChangedNotification, {}, userInfo);

@@ -3,6 +3,8 @@
 // read from the address the service redirects to, and a check that the user allowed
 // publishing. Exactly one UploadVideoChanged notification reports each sign-in's outcome.
 
+#include "NotificationNames.h"
+
 #include <QDialog>
 #include <QString>
 #include <QTimer>
@@ -40,7 +42,7 @@ public:
     void cancelButtonAction();
     void getFacebookKey(const QString& address);
     void checkPermission();
-    void postNotification(int result);
+    void postNotification(UploadType result);
     void setLayerString();
 
 protected:

@@ -86,7 +86,7 @@ void BackupDlg::okButtonAction()
         return;
     }
     accept();
-    postNotification(kUploadSelected, rows);
+    postNotification(UploadType::Selected, rows);
 }
 
 void BackupDlg::cancelButtonAction()
@@ -98,14 +98,14 @@ void BackupDlg::reject()
 {
     // The Escape key ends the dialog here too, and the controller must hear of it.
     QDialog::reject();
-    postNotification(kUploadCancelled, {});
+    postNotification(UploadType::Cancelled, {});
 }
 
-void BackupDlg::postNotification(int type, const QList<int>& selectedFile)
+void BackupDlg::postNotification(UploadType type, const QList<int>& selectedFile)
 {
     NotificationCenter::defaultCenter().postNotification(kUploadVideoChangedNotification,
                                                          QVariant::fromValue(selectedFile),
-                                                         {{kUploadTypeKey, type}});
+                                                         {{kUploadTypeKey, int(type)}});
 }
 
 void BackupDlg::done(int result)

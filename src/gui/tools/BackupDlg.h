@@ -5,6 +5,8 @@
 
 #include "library/AMediaFile.h"
 
+#include "NotificationNames.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -20,8 +22,6 @@ class QTableWidget;
 class BackupDlg : public QDialog {
     Q_OBJECT
 public:
-    enum UploadType { kUploadCancelled = 0, kUploadLoggedIn = 1, kUploadSelected = 2 };
-
     BackupDlg(std::vector<AMediaFile> playlist, QWidget* parent);
     ~BackupDlg() override;
 
@@ -38,7 +38,7 @@ public:
 
     void okButtonAction();
     void cancelButtonAction();
-    static void postNotification(int type, const QList<int>& selectedFile);
+    static void postNotification(UploadType type, const QList<int>& selectedFile);
     void setLayerString();
 
     void reject() override;

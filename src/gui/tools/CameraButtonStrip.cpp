@@ -1,3 +1,4 @@
+#include "LogText.h"
 #include "CameraButtonStrip.h"
 
 #include "SkinImages.h"
@@ -44,7 +45,7 @@ void CameraButtonStrip::loadSkinBitmap()
 
 void CameraButtonStrip::onButtonPressed(int option)
 {
-    qInfo().noquote() << (option == 2 ? "Camera2 button pressed !" : "Camera1 button pressed !");
+    pmWriteConsoleText(option == 2 ? "Camera2 button pressed !" : "Camera1 button pressed !");
     if (option == mOption)
         return;
     mOption = option;

@@ -1,5 +1,6 @@
 #include "CapturePreviewDlg.h"
 
+#include "controls/FileDialog.h"
 #include "ui_CapturePreviewDlg.h"
 
 #include "CameraButtonStrip.h"
@@ -9,7 +10,6 @@
 #include "Preferences.h"
 #include "WaitingWindow/WaitingWindowController.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -120,12 +120,7 @@ bool CapturePreviewDlg::saveCaptureImage(bool close, int option, const QDateTime
 {
     const QImage& picture = option == kCamera2 ? m_videoSubImage : m_videoImage;
     QFileDialog panel(this, pmLoadString("IDS_SAVE_AS"), pmGetCaptureFolder());
-    panel.setOption(QFileDialog::DontUseNativeDialog);
-    panel.setAcceptMode(QFileDialog::AcceptSave);
-    panel.setFileMode(QFileDialog::AnyFile);
-    panel.setLabelText(QFileDialog::Accept, pmLoadString("IDS_SAVE"));
-    panel.setLabelText(QFileDialog::Reject, pmLoadString("IDS_CANCEL"));
-    panel.setWindowModality(Qt::WindowModal);
+    pmPrepareFileDialog(panel, FileDialogKind::SaveFile, pmLoadString("IDS_SAVE"));
     panel.selectFile(captureFileName(option, moment));
     bool written = false;
     if (panel.exec() == QDialog::Accepted && !panel.selectedFiles().isEmpty()) {

@@ -1,3 +1,4 @@
+#include "LogText.h"
 #include "ProgressDlg.h"
 
 #include "ui_ProgressDlg.h"
@@ -95,9 +96,9 @@ void ProgressDlg::updatePanel()
         return;
     mCurrentlyTotalBytesWritten = static_cast<qint64>(current);
     m_nPercent = percentOf(current, m_lTotalSize);
-    qInfo().noquote() << QString::asprintf("m_lCurrentSize : %llu  lTotalSize : %llu",
+    pmWriteConsoleText(QString::asprintf("m_lCurrentSize : %llu  lTotalSize : %llu",
                                            static_cast<unsigned long long>(current),
-                                           static_cast<unsigned long long>(m_lTotalSize));
+                                           static_cast<unsigned long long>(m_lTotalSize)));
     drawProgress();
 }
 

@@ -1,17 +1,18 @@
 // The export button: the track of the current recording as KML (or GPX) in a file the user
 // picks, in the export folder.
-#include "AppDelegate.h"
+#include "TrackController.h"
 
 #include "LocalizedText.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
 #include "Preferences.h"
 #include "WaitingWindow/WaitingWindowController.h"
+#include "browse/BrowseController.h"
+#include "controls/FileDialog.h"
 #include "export/GpxWriter.h"
 #include "export/KmlExport.h"
+#include "playback/PlaybackController.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include <chrono>
@@ -28,18 +29,17 @@ bool isGpxPath(const QString& path)
 
 } // namespace
 
-void AppDelegate::onButtonExport()
+void TrackController::onButtonExport()
 {
-    if (getState() == 0 || !m_poGpsList.IsGPSReady())
+    if (mPlayback.getState() == kPlayStateClosed || !m_poGpsList.IsGPSReady())
         return;
-    pausePlayback();
-    const QString recording = QString::fromStdString(mPlaylist.getFilePathInPlaylist(m_nCurPlayIndex).value_or(""));
+    mPlayback.pausePlayback();
+    const QString recording =
+        QString::fromStdString(mBrowse.playlist().getFilePathInPlaylist(mPlayback.getCurPlayIndex()).value_or(""));
     auto* dialog = new QFileDialog(mWindow, pmLoadString("IDS_EXPORT_TO_KML"), getExportFolder());
     dialog->setObjectName("exportDialog");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setWindowModality(Qt::WindowModal);
+    pmPrepareFileDialog(*dialog, FileDialogKind::SaveFile, pmLoadString("IDS_SAVE"));
     dialog->setNameFilters({kKmlFilter, kGpxFilter});
     dialog->setDefaultSuffix("kml");
     dialog->selectFile(QFileInfo(recording).completeBaseName() + ".kml");
@@ -62,7 +62,7 @@ void AppDelegate::onButtonExport()
     dialog->open();
 }
 
-bool AppDelegate::exportTrack(const QString& path)
+bool TrackController::exportTrack(const QString& path)
 {
     const std::string file = QDir::toNativeSeparators(path).toStdString();
     if (isGpxPath(path))

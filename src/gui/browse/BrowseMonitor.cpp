@@ -1,13 +1,12 @@
-// The controller's folder monitoring: the folder shown is watched, and recordings that vanish
+// The browsing subsystem's folder monitoring: the folder shown is watched, and recordings that vanish
 // from it (files deleted, the folder removed or renamed, the card unmounted) leave the play
 // list. New files are not added: the library is built again only when a folder is chosen.
-#include "AppDelegate.h"
+#include "BrowseController.h"
 
-#include "browse/CalendarView.h"
+#include "CalendarView.h"
 
 #include "CardAnnouncer.h"
 #include "LogText.h"
-#include "MainWindow.h"
 #include "SCEvents.h"
 #include "WaitingWindow/WaitingWindowController.h"
 #include "library/FolderEventFlags.h"
@@ -31,7 +30,7 @@ bool isAtOrBelow(const QString& path, const QString& folder)
 
 } // namespace
 
-void AppDelegate::startMonitorFolder(const QString& folder)
+void BrowseController::startMonitorFolder(const QString& folder)
 {
     pmWriteLogText("AppDelegate::startMonitorFolder() - " + folder);
     if (_events) {
@@ -40,14 +39,9 @@ void AppDelegate::startMonitorFolder(const QString& folder)
         _events = new SCEvents(this);
         _events->setDelegate(this);
         // Cards are announced from the first library build on, for the life of the program.
-        mCardAnnouncer = new CardAnnouncer(mWindow, [this](const QString& volume) { openFolder(volume); },
-                                           [this](const QString& volume) {
-                                               // Shown means built from that volume while it was there.
-                                               return isAtOrBelow(mCurFolder, volume) &&
-                                                      std::any_of(mVideoLib.videoLib().begin(), mVideoLib.videoLib().end(),
-                                                                  [](const AMediaFile& file) { return pmIsFileExist(file.URL()); });
-                                           },
-                                           this);
+        mCardAnnouncer = new CardAnnouncer(
+            mWindow, [this](const QString& volume) { openFolder(volume); },
+            [this](const QString& volume) { return isShownFrom(volume); }, this);
     }
     QStringList paths;
     for (const std::string& path : pmMonitorPaths(folder.toStdString()))
@@ -56,13 +50,13 @@ void AppDelegate::startMonitorFolder(const QString& folder)
     _events->startWatchingPaths(paths, QCoreApplication::instance()->thread());
 }
 
-void AppDelegate::stopMonitorFolder()
+void BrowseController::stopMonitorFolder()
 {
     if (_events)
         _events->stopWatchingPaths();
 }
 
-void AppDelegate::pathWatcher(SCEvents*, const SCEvent& event)
+void BrowseController::pathWatcher(SCEvents*, const SCEvent& event)
 {
     pmWriteLog("AppDelegate::pathWatcher() - " + event.description());
     const int flags = event.eventFlags();
@@ -75,7 +69,7 @@ void AppDelegate::pathWatcher(SCEvents*, const SCEvent& event)
     }
 }
 
-void AppDelegate::onMonitorFolder()
+void BrowseController::onMonitorFolder()
 {
     if (m_bCheckFolder)
         pmWriteLog("AppDelegate::OnMonitorFolder() - Rentry, it is checking...");
@@ -85,7 +79,7 @@ void AppDelegate::onMonitorFolder()
     const MissingFolderMemo memo;
     if (!mPlaylist.empty() && !mPlaylist.isAllMediaExist()) {
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to VideoLibIsReady()");
-        pausePlayback();
+        emit recordingsVanished();
         mCalendarView->VideoLibIsReady();
         pmWriteLog("AppDelegate::OnMonitorFolder() - Ready to CheckLastVideoDate");
         checkLastVideoDate();
@@ -96,4 +90,12 @@ void AppDelegate::onMonitorFolder()
     }
     m_bCheckFolder = false;
     pmWriteLog("AppDelegate::OnMonitorFolder() - end");
+}
+
+// Shown means built from that volume while it was there.
+bool BrowseController::isShownFrom(const QString& volume) const
+{
+    const auto& files = mVideoLib.videoLib();
+    return isAtOrBelow(mCurFolder, volume) &&
+           std::any_of(files.begin(), files.end(), [](const AMediaFile& file) { return pmIsFileExist(file.URL()); });
 }

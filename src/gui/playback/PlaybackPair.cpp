@@ -1,20 +1,17 @@
-// The controller's front and rear cameras: the second player beside the first, opened pair
+// The playback subsystem's front and rear cameras: the second player beside the first, opened pair
 // by pair and driven with it.
-#include "AppDelegate.h"
-
-#include "browse/CalendarView.h"
-#include "browse/FileListView.h"
+#include "PlaybackController.h"
 
 #include "LogText.h"
-#include "PanelHost.h"
-#include "ToolbarView.h"
+#include "controls/PanelHost.h"
 #include "VideoPlayerView.h"
-#include "controls/BitmapButton.h"
+#include "browse/BrowseController.h"
 #include "library/CameraPairing.h"
 #include "library/PlaylistStepping.h"
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,21 +27,17 @@ constexpr double kTickSeconds = 0.5;
 
 } // namespace
 
-void AppDelegate::enable2VideoWindow(bool enable)
+void PlaybackController::enable2VideoWindow(bool enable)
 {
     pmWriteLogText(QString::asprintf("AppDelegate::enable2VideoWindow = %d", enable ? 1 : 0));
     if (m_bSwitchVideo)
         switchVideoWindow(false);
     const bool changed = enable != m_b2VideoWindowEnable;
     m_b2VideoWindowEnable = enable;
-    BitmapButton* switchButton = mToolbarView->oWindowSwitchBtn();
-    switchButton->setVisible(enable);
-    switchButton->setEnabled(enable);
-    if (changed && mWindowSize.width() > 0 && mWindowSize.height() > 0)
-        relayout(mWindowSize.width(), mWindowSize.height());
+    emit dualModeChanged(enable, changed);
 }
 
-void AppDelegate::setCurPlaylistIndex2(int index, bool /*autoPlay: not consulted*/)
+void PlaybackController::setCurPlaylistIndex2(int index, bool /*autoPlay*/)
 {
     if (index == m_nCurPlayIndex2)
         return;
@@ -53,9 +46,10 @@ void AppDelegate::setCurPlaylistIndex2(int index, bool /*autoPlay: not consulted
         currectasset2.clear();
     }
     m_nCurPlayIndex2 = index;
-    if (!mPlaylist.isValidIndex(index))
+    const Playlist& playlist = mBrowse.playlist();
+    if (!playlist.isValidIndex(index))
         return;
-    const QString path = QString::fromStdString(mPlaylist.at(index).URL());
+    const QString path = QString::fromStdString(playlist.at(index).URL());
     // The first player's opening reports missing files.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
@@ -67,7 +61,7 @@ void AppDelegate::setCurPlaylistIndex2(int index, bool /*autoPlay: not consulted
     mLargestDualDifference = 0;
 }
 
-void AppDelegate::switchVideoWindow(bool swapped)
+void PlaybackController::switchVideoWindow(bool swapped)
 {
     m_bSwitchVideo = swapped;
     const QRect front = mPlayerView ? mPlayerView->geometry() : QRect();
@@ -76,21 +70,21 @@ void AppDelegate::switchVideoWindow(bool swapped)
         return;
     mPlayerView->setGeometry(rear);
     mPlayerView2->setGeometry(front);
-    mPlayerView->setVisible(m_nScreenMode != kScreenMapFull);
+    mPlayerView->setVisible(!mIsMapFullScreen());
     mPlayerView2->setVisible(m_b2VideoWindowEnable);
     // The small picture stays above the large one.
     (swapped ? mPlayerView : mPlayerView2)->raise();
 }
 
-void AppDelegate::onButtonWindowSwitch()
+void PlaybackController::onButtonWindowSwitch()
 {
-    if (!mPlaylist.empty() && has2Videos())
+    if (!mBrowse.playlist().empty() && has2Videos())
         switchVideoWindow(!m_bSwitchVideo);
 }
 
-void AppDelegate::dualSelectFile(int index)
+void PlaybackController::dualSelectFile(int index)
 {
-    const DualSelection choice = ::dualSelectFile(mPlaylist, index);
+    const DualSelection choice = ::dualSelectFile(mBrowse.playlist(), index);
     if (choice.secondIndex < 0) {
         switchVideoWindow(false);
         if (mVideoPlayView2)
@@ -101,14 +95,14 @@ void AppDelegate::dualSelectFile(int index)
     if (choice.showRearLarge != m_bSwitchVideo)
         switchVideoWindow(choice.showRearLarge);
     if (choice.selectIndex >= 0)
-        mFileListView->setCurSel(choice.selectIndex, true);
+        mBrowse.selectRow(choice.selectIndex, true);
     setCurPlaylistIndex(choice.mainIndex, true);
     setCurPlaylistIndex2(choice.secondIndex, true);
 }
 
-bool AppDelegate::dualNextFile(bool forward, bool wrap)
+bool PlaybackController::dualNextFile(bool forward, bool wrap)
 {
-    const int target = dualNextTarget(mPlaylist, m_nCurPlayIndex, forward, wrap, mVideoPlayView2 != nullptr);
+    const int target = dualNextTarget(mBrowse.playlist(), m_nCurPlayIndex, forward, wrap, mVideoPlayView2 != nullptr);
     if (target == m_nCurPlayIndex) {
         onStop();
         return false;
@@ -120,9 +114,9 @@ bool AppDelegate::dualNextFile(bool forward, bool wrap)
 // Two players started together drift apart by their start-up and decoding delays. At each
 // tick the follower is nudged toward the first player's position; the front picture is never
 // touched.
-void AppDelegate::keepSecondPlayerInStep()
+void PlaybackController::keepSecondPlayerInStep()
 {
-    if (!has2Videos() || mVideoPlayView2->getState() != 2 || !mVideoPlayView->isReadyToPlay() ||
+    if (!has2Videos() || mVideoPlayView2->getState() != kPlayStatePlaying || !mVideoPlayView->isReadyToPlay() ||
         !mVideoPlayView2->isReadyToPlay())
         return;
     const double front = mVideoPlayView->getitemTime();

@@ -1,20 +1,21 @@
-// The controller's sharing: the YouTube site, and the Facebook upload from sign-in through the
-// choice of recordings to the upload editor.
-#include "AppDelegate.h"
+#include "UploadFlow.h"
 
 #include "EditUploadDlg.h"
-#include "tools/BackupDlg.h"
 #include "LocalizedText.h"
 #include "LogText.h"
 #include "LoginDlg.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "ServiceAddresses.h"
+#include "browse/BrowseController.h"
+#include "playback/PlaybackController.h"
+#include "tools/BackupFlow.h"
 
 #include <QDesktopServices>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 
@@ -22,40 +23,52 @@ constexpr int kFacebook = 1;
 
 } // namespace
 
-LoginDlg* AppDelegate::loginDlg() const
+UploadFlow::UploadFlow(BrowseController& browse, PlaybackController& playback, BackupFlow& selection,
+                       std::function<bool()>& connectivityCheck, QObject* parent)
+    : QObject(parent), mBrowse(browse), mPlayback(playback), mSelection(selection),
+      mConnectivityCheck(connectivityCheck)
+{
+}
+
+UploadFlow::~UploadFlow()
+{
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+LoginDlg* UploadFlow::loginDlg() const
 {
     return mLoginDlg;
 }
 
-EditUploadDlg* AppDelegate::editUploadDlg() const
+EditUploadDlg* UploadFlow::editUploadDlg() const
 {
     return mEditUploadDlg;
 }
 
-void AppDelegate::onButtonUploadYouTube()
+void UploadFlow::onButtonUploadYouTube()
 {
     QDesktopServices::openUrl(QUrl(pmYouTubeHome()));
 }
 
-void AppDelegate::onButtonUploadFacebook()
+void UploadFlow::onButtonUploadFacebook()
 {
     doVideoUpload(kFacebook);
 }
 
-void AppDelegate::doVideoUpload(int videoWebsite)
+void UploadFlow::doVideoUpload(int videoWebsite)
 {
     m_nVideoWebsite = qint16(videoWebsite);
-    if (mPlaylist.empty())
+    if (mBrowse.playlist().empty())
         return;
     if (!mConnectivityCheck()) {
         pmMessageBox(pmLoadString("IDS_ERR_NO_INTERNET"));
         return;
     }
-    pausePlayback(); // also puts the play button back to its first image
+    mPlayback.pausePlayback(); // also puts the play button back to its first image
     doLogin();
 }
 
-void AppDelegate::doLogin()
+void UploadFlow::doLogin()
 {
     NotificationCenter& center = NotificationCenter::defaultCenter();
     // A sign-in window closed by its title bar reports nothing: never observe twice.
@@ -69,24 +82,32 @@ void AppDelegate::doLogin()
     mLoginDlg->exec();
 }
 
-void AppDelegate::UploadVideoChangedForUpload(const Notification& notification)
+void UploadFlow::UploadVideoChangedForUpload(const Notification& notification)
 {
-    const int type = notification.userInfo.value(kUploadTypeKey).toInt();
-    if (type == BackupDlg::kUploadLoggedIn) {
+    const auto type = UploadType(notification.userInfo.value(kUploadTypeKey).toInt());
+    if (type == UploadType::LoggedIn) {
         mFBKey = notification.userInfo.value(kFBKeyKey).toString();
         // Once the sign-in window's modal run has ended.
-        QMetaObject::invokeMethod(this, [this] { openBackupDlg(pmLoadString("IDS_UPLOAD_FACEBOOK"), false); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &UploadFlow::chooseRecordings, Qt::QueuedConnection);
         return;
     }
     NotificationCenter::defaultCenter().removeObserver(this, kUploadVideoChangedNotification);
-    if (type == BackupDlg::kUploadSelected && !m_bBackupButton) {
+    // A sign-in window closed by its title bar leaves this observer behind: a later backup's
+    // selection is not an upload's.
+    const bool choosing = std::exchange(mChoosing, false);
+    if (type == UploadType::Selected && choosing) {
         const auto rows = notification.object.value<QList<int>>();
         QMetaObject::invokeMethod(this, [this, rows] { editUploadVideos(rows); }, Qt::QueuedConnection);
     }
 }
 
-void AppDelegate::editUploadVideos(const QList<int>& rows)
+void UploadFlow::chooseRecordings()
+{
+    mChoosing = true;
+    mSelection.openBackupDlg(pmLoadString("IDS_UPLOAD_FACEBOOK"), BackupFlow::Purpose::Upload);
+}
+
+void UploadFlow::editUploadVideos(const QList<int>& rows)
 {
     if (rows.isEmpty())
         return;
@@ -94,7 +115,7 @@ void AppDelegate::editUploadVideos(const QList<int>& rows)
     if (mEditUploadDlg)
         mEditUploadDlg->deleteLater();
     QStringList paths;
-    for (const AMediaFile& file : mPlaylist.entries())
+    for (const AMediaFile& file : mBrowse.playlist().entries())
         paths.append(QString::fromStdString(file.URL()));
     mEditUploadDlg = new EditUploadDlg(mWindow);
     mEditUploadDlg->setPlaylistPaths(paths);

@@ -1,29 +1,24 @@
-// The controller's backup: choosing recordings and a folder, then copying them with their GPS
-// logs on a worker thread behind a progress window.
-#include "AppDelegate.h"
+#include "BackupFlow.h"
 
 #include "BackupCopyThread.h"
 #include "BackupDlg.h"
 #include "LocalizedText.h"
 #include "LogText.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "Preferences.h"
 #include "ProgressDlg.h"
-#include "ToolbarView.h"
-#include "controls/BitmapButton.h"
+#include "browse/BrowseController.h"
+#include "controls/FileDialog.h"
 #include "gps/GpsLogFile.h"
 #include "util/FileQueries.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
-namespace {
+#include <algorithm>
 
-// The hand-over observer, kept apart from the controller's other observers of the name.
-const char kBackupObserver = 0;
+namespace {
 
 constexpr int kUploadSelectionLimit = 10;
 
@@ -49,20 +44,28 @@ QString failureMessage(CopyStatus status, const std::string& source)
 
 } // namespace
 
-void AppDelegate::onButtonBackup()
+BackupFlow::BackupFlow(BrowseController& browse, QObject* parent) : QObject(parent), mBrowse(browse) {}
+
+BackupFlow::~BackupFlow()
 {
-    if (mPlaylist.empty() || mCopyThread)
-        return;
-    NotificationCenter::defaultCenter().addObserver(&kBackupObserver, kUploadVideoChangedNotification,
-                                                    [this](const Notification& n) { UploadVideoChanged(n); });
-    openBackupDlg(pmLoadString("IDS_BACKUP"), true);
+    NotificationCenter::defaultCenter().removeObserver(this);
 }
 
-void AppDelegate::openBackupDlg(const QString& title, bool backupButton)
+void BackupFlow::onButtonBackup()
 {
-    m_bBackupButton = backupButton;
-    BackupDlg dialog(mPlaylist.entries(), mWindow);
-    if (!backupButton)
+    if (mBrowse.playlist().empty() || mCopyThread)
+        return;
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this, kUploadVideoChangedNotification);
+    center.addObserver(this, kUploadVideoChangedNotification, [this](const Notification& n) { UploadVideoChanged(n); });
+    openBackupDlg(pmLoadString("IDS_BACKUP"), Purpose::Backup);
+}
+
+void BackupFlow::openBackupDlg(const QString& title, Purpose purpose)
+{
+    mPurpose = purpose;
+    BackupDlg dialog(mBrowse.playlist().entries(), mWindow);
+    if (purpose == Purpose::Upload)
         dialog.setNMaxSelFileCount(kUploadSelectionLimit);
     dialog.setTitle(title);
     _backupDlg = &dialog;
@@ -70,63 +73,61 @@ void AppDelegate::openBackupDlg(const QString& title, bool backupButton)
     _backupDlg = nullptr;
 }
 
-void AppDelegate::UploadVideoChanged(const Notification& notification)
+void BackupFlow::UploadVideoChanged(const Notification& notification)
 {
-    const int type = notification.userInfo.value(kUploadTypeKey).toInt();
-    if (type == BackupDlg::kUploadLoggedIn)
+    const auto type = UploadType(notification.userInfo.value(kUploadTypeKey).toInt());
+    if (type == UploadType::LoggedIn)
         return;
-    NotificationCenter::defaultCenter().removeObserver(&kBackupObserver, kUploadVideoChangedNotification);
-    if (type == BackupDlg::kUploadSelected && m_bBackupButton) {
+    NotificationCenter::defaultCenter().removeObserver(this, kUploadVideoChangedNotification);
+    if (type == UploadType::Selected && mPurpose == Purpose::Backup) {
         const auto indexes = notification.object.value<QList<int>>();
         // After the selection dialog's modal run has ended.
         QMetaObject::invokeMethod(this, [this, indexes] { doBackup(indexes); }, Qt::QueuedConnection);
     }
 }
 
-void AppDelegate::doBackup(const QList<int>& indexes)
+void BackupFlow::doBackup(const QList<int>& indexes)
 {
     mSelFileIndexSet = indexes;
     std::sort(mSelFileIndexSet.begin(), mSelFileIndexSet.end());
     mSelFileIndexSet.erase(std::unique(mSelFileIndexSet.begin(), mSelFileIndexSet.end()), mSelFileIndexSet.end());
     mBackupSources.clear();
+    const Playlist& playlist = mBrowse.playlist();
     for (int index : mSelFileIndexSet)
-        if (mPlaylist.isValidIndex(index))
-            mBackupSources.push_back(mPlaylist.at(index).URL());
+        if (playlist.isValidIndex(index))
+            mBackupSources.push_back(playlist.at(index).URL());
     if (mBackupSources.empty())
         return;
 
-    auto* chooser = new QFileDialog(mWindow, pmLoadString("IDS_BACKUP"), pmGetDocumentsFolder());
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    chooser->setOption(QFileDialog::DontUseNativeDialog);
-    chooser->setFileMode(QFileDialog::Directory);
-    chooser->setOption(QFileDialog::ShowDirsOnly);
-    chooser->setLabelText(QFileDialog::Accept, pmLoadString("IDS_SAVE"));
-    chooser->setLabelText(QFileDialog::Reject, pmLoadString("IDS_CANCEL"));
-    chooser->setWindowModality(Qt::WindowModal);
-    connect(chooser, &QFileDialog::fileSelected, this, [this](const QString& folder) {
-        if (pmIsReadOnly(folder.toStdString())) {
-            pmMessageBox(pmLoadString("IDS_ERR_FOLDER_READ_ONLY"));
-            return;
-        }
-        m_lCurrentSize.bytesCopied = 0;
-        m_lCurrentSize.cancelled = false;
-        quint64 total = 0;
-        for (const std::string& source : mBackupSources)
-            total += pmGetFileSize(source);
-        delete mProgressDlg; // the last run's, kept closed for its final figures
-        mProgressDlg = new ProgressDlg(m_lCurrentSize, mWindow);
-        mProgressDlg->setLTotalSize(total);
-        mProgressDlg->show();
-        mProgressDlg->startTimer();
-        mCopyThread = std::make_unique<BackupCopyThread>([this, folder] { startCopyFileThread(folder); },
-                                                         m_lCurrentSize);
-        connect(mCopyThread.get(), &QThread::finished, this, &AppDelegate::finishBackup, Qt::QueuedConnection);
-        mCopyThread->start();
-    });
+    QFileDialog* chooser =
+        pmFolderDialog(mWindow, pmLoadString("IDS_BACKUP"), pmGetDocumentsFolder(), pmLoadString("IDS_SAVE"));
+    connect(chooser, &QFileDialog::fileSelected, this, &BackupFlow::startCopy);
     chooser->open();
 }
 
-void AppDelegate::startCopyFileThread(const QString& destFolder)
+void BackupFlow::startCopy(const QString& folder)
+{
+    if (pmIsReadOnly(folder.toStdString())) {
+        pmMessageBox(pmLoadString("IDS_ERR_FOLDER_READ_ONLY"));
+        return;
+    }
+    m_lCurrentSize.bytesCopied = 0;
+    m_lCurrentSize.cancelled = false;
+    quint64 total = 0;
+    for (const std::string& source : mBackupSources)
+        total += pmGetFileSize(source);
+    delete mProgressDlg; // the last run's, kept closed for its final figures
+    mProgressDlg = new ProgressDlg(m_lCurrentSize, mWindow);
+    mProgressDlg->setLTotalSize(total);
+    mProgressDlg->show();
+    mProgressDlg->startTimer();
+    mCopyThread = std::make_unique<BackupCopyThread>([this, folder] { startCopyFileThread(folder); },
+                                                     m_lCurrentSize);
+    connect(mCopyThread.get(), &QThread::finished, this, &BackupFlow::finishBackup, Qt::QueuedConnection);
+    mCopyThread->start();
+}
+
+void BackupFlow::startCopyFileThread(const QString& destFolder)
 {
     for (const std::string& source : mBackupSources) {
         if (!writeMediaToPath(QString::fromStdString(source), destFolder))
@@ -145,7 +146,7 @@ void AppDelegate::startCopyFileThread(const QString& destFolder)
     });
 }
 
-bool AppDelegate::writeMediaToPath(const QString& sourcePath, const QString& destFolderPath)
+bool BackupFlow::writeMediaToPath(const QString& sourcePath, const QString& destFolderPath)
 {
     pmWriteLogText(QStringLiteral("sourcePath : %1 destFolderPath:%2").arg(sourcePath, destFolderPath));
     const std::string source = sourcePath.toStdString();
@@ -157,7 +158,7 @@ bool AppDelegate::writeMediaToPath(const QString& sourcePath, const QString& des
     return status == CopyStatus::Copied || status == CopyStatus::SameFile;
 }
 
-void AppDelegate::finishBackup()
+void BackupFlow::finishBackup()
 {
     if (!mCopyThread || mCopyThread->isRunning())
         return;

@@ -1,30 +1,26 @@
-// The controller's playback: opening a play-list entry into a player view and turning the
-// play bar's commands into player operations.
-#include "AppDelegate.h"
-
-#include "browse/CalendarView.h"
-#include "browse/FileListView.h"
+#include "PlaybackController.h"
 
 #include "LogText.h"
 #include "MediaAsset.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
-#include "PanelHost.h"
+#include "controls/PanelHost.h"
 #include "PreferenceKeys.h"
 #include "Preferences.h"
-#include "ToolbarView.h"
 #include "SkinImages.h"
 #include "VideoPlayerView.h"
 #include "WaitingWindow/WaitingWindowController.h"
+#include "browse/BrowseController.h"
 #include "controls/BitmapButton.h"
 #include "controls/MultiButtons.h"
 #include "controls/PlayControlView.h"
 #include "controls/Slider.h"
+#include "controls/ViewGeometry.h"
 #include "library/MediaDuration.h"
 #include "library/PlaylistStepping.h"
-#include "util/FileQueries.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +33,17 @@ constexpr float kSpeedTable[] = {1.0f, 1.5f, 2.0f, 0.25f, 0.5f};
 
 } // namespace
 
-void AppDelegate::createPlaybackPanels(QWidget* content)
+PlaybackController::PlaybackController(BrowseController& browse, QObject* parent)
+    : QObject(parent), mBrowse(browse), mIsMapFullScreen([] { return false; })
+{
+}
+
+PlaybackController::~PlaybackController()
+{
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void PlaybackController::createPanels(QWidget* content)
 {
     mPlayerView = new PanelHost("playerView", Qt::black, content);
     mPlayerView2 = new PanelHost("playerView2", Qt::black, content);
@@ -47,9 +53,24 @@ void AppDelegate::createPlaybackPanels(QWidget* content)
     mPlaybarView = new PlayControlView(QRect(0, 0, 689, barHeight), content);
 }
 
-void AppDelegate::addPlaybackObservers()
+void PlaybackController::reset()
+{
+    m_nCurPlayIndex = -1;
+    m_nPlayState = kPlayStateClosed;
+    m_bMute = false;
+    m_nVolume = pmGetProfileInt(kPrefVolume, kDefaultVolume);
+    m_fPlaySpeed = 1.0f;
+    mSelectedMovieCurrentTime = 0;
+    mSelectedMovieDuration = 0;
+    m_bVideoLoading = false;
+    m_b2VideoWindowEnable = false;
+    m_bSwitchVideo = false;
+}
+
+void PlaybackController::addObservers()
 {
     NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this);
     center.addObserver(this, kPlayBarButtonClickedNotification,
                        [this](const Notification& n) { onPlayBarButtonClicked(n.object.toInt()); });
     center.addObserver(this, kDoSliderChangedNotification, [this](const Notification& n) {
@@ -62,14 +83,14 @@ void AppDelegate::addPlaybackObservers()
                        [this](const Notification& n) { movieLoadStateChanged(n.object.value<QObject*>()); });
 }
 
-float AppDelegate::speedForButtonIndex(int index)
+float PlaybackController::speedForButtonIndex(int index)
 {
     return index >= 0 && index < int(std::size(kSpeedTable)) ? kSpeedTable[index] : 1.0f;
 }
 
 // ---- Player views ----
 
-VideoPlayerView* AppDelegate::makePlayerView(PanelHost* container)
+VideoPlayerView* PlaybackController::makePlayerView(PanelHost* container)
 {
     auto* view = new VideoPlayerView(container->rect(), container);
     view->setRate(m_fPlaySpeed);
@@ -77,7 +98,7 @@ VideoPlayerView* AppDelegate::makePlayerView(PanelHost* container)
     return view;
 }
 
-void AppDelegate::releasePlayerView(VideoPlayerView*& view)
+void PlaybackController::releasePlayerView(VideoPlayerView*& view)
 {
     if (!view)
         return;
@@ -87,7 +108,7 @@ void AppDelegate::releasePlayerView(VideoPlayerView*& view)
     view = nullptr;
 }
 
-void AppDelegate::forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const
+void PlaybackController::forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const
 {
     if (mVideoPlayView)
         action(mVideoPlayView);
@@ -97,9 +118,10 @@ void AppDelegate::forEachPlayer(const std::function<void(VideoPlayerView*)>& act
 
 // ---- Opening ----
 
-void AppDelegate::setCurPlaylistIndex(int index, bool /*autoPlay: opening always plays*/)
+void PlaybackController::setCurPlaylistIndex(int index, bool /*autoPlay*/)
 {
-    const int count = mPlaylist.count();
+    const Playlist& playlist = mBrowse.playlist();
+    const int count = playlist.count();
     mSelectedMovieCurrentTime = 0;
     if (index < 0)
         mSelectedMovieDuration = 0;
@@ -112,7 +134,7 @@ void AppDelegate::setCurPlaylistIndex(int index, bool /*autoPlay: opening always
     pmWriteLogText(QString::asprintf("setCurPlaylistIndex() - index = %d", index));
     m_nCurPlayIndex = index;
     if (index >= 0 && index < count) {
-        const QString path = QString::fromStdString(mPlaylist.at(index).URL());
+        const QString path = QString::fromStdString(playlist.at(index).URL());
         if (!QFileInfo(path).isFile()) {
             NotificationCenter::defaultCenter().postNotification(kVideoFileIsRemoved);
             return;
@@ -126,15 +148,7 @@ void AppDelegate::setCurPlaylistIndex(int index, bool /*autoPlay: opening always
         mSelectedMovieDuration = pmGetMediaDuration(path.toStdString()).value_or(0.0);
         mSelectedMovieIsPlaying = true;
     }
-    if (currectasset.isEmpty()) {
-        delete mCheckMovieTimeTimer;
-        mCheckMovieTimeTimer = nullptr;
-    } else if (!mCheckMovieTimeTimer) {
-        mCheckMovieTimeTimer = new QTimer(this);
-        mCheckMovieTimeTimer->setInterval(kPlayTimeIntervalMs);
-        connect(mCheckMovieTimeTimer, &QTimer::timeout, this, &AppDelegate::checkMovieTime);
-        mCheckMovieTimeTimer->start();
-    }
+    startOrStopTickTimer();
     handleLoadStateChanged();
     setVolume(m_nVolume);
     checkMute();
@@ -142,7 +156,20 @@ void AppDelegate::setCurPlaylistIndex(int index, bool /*autoPlay: opening always
     pmWriteLog("setCurPlaylistIndex() - end !");
 }
 
-void AppDelegate::handleLoadStateChanged()
+void PlaybackController::startOrStopTickTimer()
+{
+    if (currectasset.isEmpty()) {
+        delete mCheckMovieTimeTimer;
+        mCheckMovieTimeTimer = nullptr;
+    } else if (!mCheckMovieTimeTimer) {
+        mCheckMovieTimeTimer = new QTimer(this);
+        mCheckMovieTimeTimer->setInterval(kPlayTimeIntervalMs);
+        connect(mCheckMovieTimeTimer, &QTimer::timeout, this, &PlaybackController::checkMovieTime);
+        mCheckMovieTimeTimer->start();
+    }
+}
+
+void PlaybackController::handleLoadStateChanged()
 {
     if (currectasset.isEmpty())
         return;
@@ -152,12 +179,12 @@ void AppDelegate::handleLoadStateChanged()
     }
     m_bVideoLoading = false;
     pmWriteLog("AppDelegate::handleLoadStateChanged - open video OK!");
-    onOpenGPSFile();
+    emit recordingLoaded();
     onButtonPlay();
     pmEndWait();
 }
 
-void AppDelegate::movieLoadStateChanged(QObject* sender)
+void PlaybackController::movieLoadStateChanged(QObject* sender)
 {
     if (mVideoPlayView && sender == mVideoPlayView) {
         handleLoadStateChanged();
@@ -172,7 +199,7 @@ void AppDelegate::movieLoadStateChanged(QObject* sender)
     }
 }
 
-void AppDelegate::updateTimeSliderRange()
+void PlaybackController::updateTimeSliderRange()
 {
     Slider* slider = mPlaybarView->poTimeSlider();
     const int seconds = int(mSelectedMovieDuration);
@@ -183,13 +210,14 @@ void AppDelegate::updateTimeSliderRange()
 
 // ---- State ----
 
-int AppDelegate::getState()
+PlayState PlaybackController::getState()
 {
-    m_nPlayState = mVideoPlayView ? mVideoPlayView->getState() : 0;
-    return m_nPlayState;
+    const PlayState state = mVideoPlayView ? mVideoPlayView->getState() : kPlayStateClosed;
+    m_nPlayState = state;
+    return state;
 }
 
-void AppDelegate::checkPlayButtonState(bool paused)
+void PlaybackController::checkPlayButtonState(bool paused)
 {
     MultiButtons* play = mPlaybarView->poPlayBtn();
     const int index = paused ? 0 : 1;
@@ -199,32 +227,32 @@ void AppDelegate::checkPlayButtonState(bool paused)
 
 // ---- Transport ----
 
-void AppDelegate::onPlay()
+void PlaybackController::onPlay()
 {
-    if (getState() == 2)
+    if (getState() == kPlayStatePlaying)
         return;
     forEachPlayer([this](VideoPlayerView* view) { view->setRate(m_fPlaySpeed); });
 }
 
-void AppDelegate::onPause()
+void PlaybackController::onPause()
 {
-    const int state = getState();
-    if (state == 2 || state == 3)
+    if (getState() != kPlayStateClosed)
         forEachPlayer([](VideoPlayerView* view) { view->onPause(); });
 }
 
-void AppDelegate::onStop()
+void PlaybackController::onStop()
 {
     forEachPlayer([](VideoPlayerView* view) { view->onPause(); });
     mSelectedMovieCurrentTime = 0;
     onStopMessage();
 }
 
-void AppDelegate::onButtonPlay()
+void PlaybackController::onButtonPlay()
 {
     pmWriteLog("AppDelegate - onButtonPlay()");
-    const int selection = mFileListView->getCurSel();
-    if (getState() == 0 && !mPlaylist.empty() && mPlaylist.isValidIndex(selection)) {
+    const int selection = mBrowse.selectedRow();
+    const Playlist& playlist = mBrowse.playlist();
+    if (getState() == kPlayStateClosed && !playlist.empty() && playlist.isValidIndex(selection)) {
         dblClickFile(selection);
         return;
     }
@@ -232,71 +260,56 @@ void AppDelegate::onButtonPlay()
     onPlay();
 }
 
-void AppDelegate::onButtonPause()
+void PlaybackController::onButtonPause()
 {
     pmWriteLog("AppDelegate - onButtonPause()");
     onPause();
 }
 
-bool AppDelegate::pausePlayback()
+bool PlaybackController::pausePlayback()
 {
-    const bool paused = getState() == 2;
-    if (paused)
+    const bool wasPlaying = getState() == kPlayStatePlaying;
+    if (wasPlaying)
         onButtonPause();
     checkPlayButtonState(true);
-    return paused;
+    return wasPlaying;
 }
 
-void AppDelegate::onButtonNext(bool wrap)
+// Next and previous: the neighbouring entry, the last followed by the first and the first
+// preceded by the last; a pair of cameras steps by pairs.
+void PlaybackController::stepPlaylist(bool forward, bool wrap)
 {
-    const int count = mPlaylist.count();
+    const int count = mBrowse.playlist().count();
     if (count < 2)
         return;
-    const int current = m_nCurPlayIndex < 0 ? mFileListView->getCurSel() : m_nCurPlayIndex;
-    const std::optional<int> next = nextPlaylistIndex(current, count);
-    if (!next)
+    const int current = m_nCurPlayIndex < 0 ? mBrowse.selectedRow() : m_nCurPlayIndex;
+    const std::optional<int> target = forward ? nextPlaylistIndex(current, count) : previousPlaylistIndex(current, count);
+    if (!target)
         return;
     resetCtrl();
     mSelectedMovieCurrentTime = 0;
     if (isDualCameraMode())
-        dualNextFile(true, wrap);
+        dualNextFile(forward, wrap);
     else
-        setCurPlaylistIndex(*next, true);
+        setCurPlaylistIndex(*target, true);
     onUpdateTitle(false);
 }
 
-void AppDelegate::onButtonPrev()
-{
-    const int count = mPlaylist.count();
-    if (count < 2)
-        return;
-    const int current = m_nCurPlayIndex < 0 ? mFileListView->getCurSel() : m_nCurPlayIndex;
-    const std::optional<int> previous = previousPlaylistIndex(current, count);
-    if (!previous)
-        return;
-    resetCtrl();
-    if (isDualCameraMode())
-        dualNextFile(false, true);
-    else
-        setCurPlaylistIndex(*previous, true);
-    onUpdateTitle(false);
-}
-
-void AppDelegate::dblClickFile(int index)
+void PlaybackController::dblClickFile(int index)
 {
     if (isDualCameraMode())
         dualSelectFile(index);
     else
         setCurPlaylistIndex(index, true);
-    mFileListView->showPlayMark(index);
-    if (getState() == 2)
+    mBrowse.showPlayMark(index);
+    if (getState() == kPlayStatePlaying)
         mPlaybarView->poPlayBtn()->setButtonIndex(1);
 }
 
-void AppDelegate::movieDidEnd()
+void PlaybackController::movieDidEnd()
 {
     pmWriteLog("AppDelegate::movieDidEnd");
-    if (getCurPlayIndex() + 1 < mPlaylist.count())
+    if (getCurPlayIndex() + 1 < mBrowse.playlist().count())
         onButtonNext(false);
     else
         onStop();
@@ -304,36 +317,36 @@ void AppDelegate::movieDidEnd()
 
 // ---- Speed, volume, mute ----
 
-void AppDelegate::onButtonSpeed()
+void PlaybackController::onButtonSpeed()
 {
     setPlaySpeed(speedForButtonIndex(mPlaybarView->poSpeedBtn()->getCurButtonIndex()));
 }
 
-void AppDelegate::setPlaySpeed(float speed)
+void PlaybackController::setPlaySpeed(float speed)
 {
     m_fPlaySpeed = speed;
     if (m_bVideoLoading) {
         pmWriteLog("AppDelegate - setPlaySpeed() - Video is loading, then pass it.");
         return;
     }
-    if (mVideoPlayView && getState() == 2)
+    if (mVideoPlayView && getState() == kPlayStatePlaying)
         forEachPlayer([speed](VideoPlayerView* view) { view->setRate(speed); });
 }
 
-void AppDelegate::setVolume(int volume)
+void PlaybackController::setVolume(int volume)
 {
     m_nVolume = volume;
     if (mVideoPlayView)
         mVideoPlayView->setVolume(float(volume) / 10.0f);
 }
 
-void AppDelegate::onButtonMute()
+void PlaybackController::onButtonMute()
 {
     m_bMute = !m_bMute;
     checkMute();
 }
 
-void AppDelegate::checkMute()
+void PlaybackController::checkMute()
 {
     if (mVideoPlayView)
         mVideoPlayView->setMuted(m_bMute);
@@ -341,24 +354,24 @@ void AppDelegate::checkMute()
 
 // ---- Seeking and the time display ----
 
-void AppDelegate::setCurrentMovieTime(int seconds)
+void PlaybackController::setCurrentMovieTime(int seconds)
 {
-    const int state = getState();
-    if (state == 2) {
+    const PlayState state = getState();
+    if (state == kPlayStatePlaying) {
         mSelectedMovieIsPlaying = false;
         forEachPlayer([](VideoPlayerView* view) { view->onPause(); });
     }
     forEachPlayer([seconds](VideoPlayerView* view) { view->seekToTime(seconds); });
     mSelectedMovieCurrentTime = seconds;
-    if (state == 2) {
+    if (state == kPlayStatePlaying) {
         forEachPlayer([this](VideoPlayerView* view) { view->setRate(m_fPlaySpeed); });
         mSelectedMovieIsPlaying = true;
-    } else if (state == 3) {
+    } else if (state == kPlayStatePaused) {
         emit selectedMovieCurrentTimeChanged(mSelectedMovieCurrentTime);
     }
 }
 
-void AppDelegate::setSelectedMovieCurrentTime(double seconds)
+void PlaybackController::setSelectedMovieCurrentTime(double seconds)
 {
     if (seconds == mSelectedMovieCurrentTime)
         return;
@@ -366,20 +379,20 @@ void AppDelegate::setSelectedMovieCurrentTime(double seconds)
     emit selectedMovieCurrentTimeChanged(seconds);
 }
 
-void AppDelegate::checkMovieTime()
+void PlaybackController::checkMovieTime()
 {
-    if (getState() != 2)
+    if (getState() != kPlayStatePlaying)
         return;
-    onPlayTimerChange();
+    emit ticked();
     keepSecondPlayerInStep();
 }
 
-void AppDelegate::changeSeekTime(int /*seconds*/)
+void PlaybackController::changeSeekTime(int /*seconds*/)
 {
     drawTime();
 }
 
-void AppDelegate::drawTime()
+void PlaybackController::drawTime()
 {
     mSelectedMovieCurrentTime = mVideoPlayView ? mVideoPlayView->getCurrentTime() : 0;
     // The last tick rounds up past a length that is not whole.
@@ -390,7 +403,7 @@ void AppDelegate::drawTime()
 
 // ---- Controls ----
 
-void AppDelegate::resetCtrl()
+void PlaybackController::resetCtrl()
 {
     Slider* slider = mPlaybarView->poTimeSlider();
     slider->setCurrentValue(0);
@@ -398,34 +411,34 @@ void AppDelegate::resetCtrl()
     mPlaybarView->poPlayBtn()->resetButtonState();
 }
 
-void AppDelegate::onStopMessage()
+void PlaybackController::onStopMessage()
 {
     mPlaybarView->poPlayBtn()->resetButtonState();
     mPlaybarView->poTimeSlider()->setCurrentValue(0);
     drawTime();
-    mapGoTo();
+    emit positionChanged();
 }
 
-void AppDelegate::onUpdateTitle(bool flag)
+void PlaybackController::onUpdateTitle(bool flag)
 {
     if (m_nCurPlayIndex < 0)
         return;
-    const int state = getState();
+    const PlayState state = getState();
     MultiButtons* play = mPlaybarView->poPlayBtn();
-    if (state == 2) {
-        mFileListView->setCurSel(m_nCurPlayIndex, true);
+    if (state == kPlayStatePlaying) {
+        mBrowse.selectRow(m_nCurPlayIndex, true);
         play->setButtonIndex(1);
-    } else if (state == 3) {
-        mFileListView->setCurSel(m_nCurPlayIndex, true);
+    } else if (state == kPlayStatePaused) {
+        mBrowse.selectRow(m_nCurPlayIndex, true);
         drawTime();
         play->setButtonIndex(0);
     } else {
-        mFileListView->setCurSel(m_nCurPlayIndex, flag);
+        mBrowse.selectRow(m_nCurPlayIndex, flag);
         play->setButtonIndex(0);
     }
 }
 
-void AppDelegate::enableMediaButton(bool on)
+void PlaybackController::setControlsEnabled(bool on)
 {
     PlayControlView* bar = mPlaybarView;
     for (QWidget* control : std::initializer_list<QWidget*>{bar->poPlayBtn(), bar->poPrevBtn(), bar->poNextBtn(),
@@ -434,18 +447,31 @@ void AppDelegate::enableMediaButton(bool on)
     bar->poTimeSlider()->setEnabled(on);
     if (on)
         bar->poFullScreenBtn()->setEnabled(true);
-    mToolbarView->oUploadYouTubeBtn()->setEnabled(on);
-    mToolbarView->oUploadFacebookBtn()->setEnabled(on);
-    mToolbarView->oBackupBtn()->setEnabled(on);
-    const bool open = on && getState() != 0;
-    mToolbarView->oPrintBtn()->setEnabled(open);
-    mToolbarView->oCaptureBtn()->setEnabled(open);
-    mToolbarView->oExportBtn()->setEnabled(on && m_poGpsList.IsGPSReady());
+}
+
+float PlaybackController::timeSliderPosition() const
+{
+    return mPlaybarView->poTimeSlider()->getCurrentPos();
+}
+
+void PlaybackController::setTimeSliderValue(int seconds)
+{
+    mPlaybarView->poTimeSlider()->setCurrentValue(seconds);
+}
+
+void PlaybackController::setEventMark(int second)
+{
+    mPlaybarView->poTimeSlider()->setEventMarkPos(second);
+}
+
+double PlaybackController::playerTime() const
+{
+    return mVideoPlayView ? mVideoPlayView->getCurrentTime() : 0;
 }
 
 // ---- Notifications ----
 
-void AppDelegate::onPlayBarButtonClicked(int tag)
+void PlaybackController::onPlayBarButtonClicked(int tag)
 {
     switch (tag) {
     case PlayControlView::kTagPlay: onButtonPlay(); break;
@@ -454,33 +480,33 @@ void AppDelegate::onPlayBarButtonClicked(int tag)
     case PlayControlView::kTagPrev: onButtonPrev(); break;
     case PlayControlView::kTagMute: onButtonMute(); break;
     case PlayControlView::kTagSpeed: onButtonSpeed(); break;
-    case PlayControlView::kTagFullScreen: onButtonPlayFullScreen(); break;
+    case PlayControlView::kTagFullScreen: emit fullScreenRequested(); break;
     default: break;
     }
 }
 
-void AppDelegate::onSliderChanged(int value, const QString& sliderType)
+void PlaybackController::onSliderChanged(int value, const QString& sliderType)
 {
-    if (sliderType == "volume") {
+    if (sliderType == kSliderTypeVolume) {
         pmSetProfileInt(kPrefVolume, value);
         setVolume(value);
         return;
     }
     setCurrentMovieTime(value);
     drawTime();
-    mapGoTo();
+    emit positionChanged();
 }
 
 // ---- Pictures for capture, printing and the screenshot ----
 
-QFuture<QImage> AppDelegate::getCurrentImage() const
+QFuture<QImage> PlaybackController::getCurrentImage() const
 {
     if (currectasset.isEmpty() || !mVideoPlayView)
         return QtFuture::makeReadyFuture(QImage());
     return MediaAsset::imageAtAsync(currectasset, mVideoPlayView->getitemTime());
 }
 
-QFuture<QImage> AppDelegate::getCurrentImage2() const
+QFuture<QImage> PlaybackController::getCurrentImage2() const
 {
     // The rear picture of the same moment: at the first player's time.
     if (currectasset2.isEmpty() || !mVideoPlayView)
@@ -488,7 +514,7 @@ QFuture<QImage> AppDelegate::getCurrentImage2() const
     return MediaAsset::imageAtAsync(currectasset2, mVideoPlayView->getitemTime());
 }
 
-bool AppDelegate::playersShowSecond(double seconds) const
+bool PlaybackController::playersShowSecond(double seconds) const
 {
     for (VideoPlayerView* view : {mVideoPlayView, has2Videos() ? mVideoPlayView2 : nullptr}) {
         if (!view)
@@ -503,37 +529,23 @@ bool AppDelegate::playersShowSecond(double seconds) const
 
 // ---- The command line ----
 
-bool AppDelegate::openRecording(const QString& path)
+bool PlaybackController::openRecording(const QString& path)
 {
-    const QString wanted = QFileInfo(path).canonicalFilePath();
-    const auto& files = mVideoLib.videoLib();
-    const auto file = std::find_if(files.begin(), files.end(), [&wanted](const AMediaFile& f) {
-        return QFileInfo(QString::fromStdString(f.URL())).canonicalFilePath() == wanted;
-    });
-    if (wanted.isEmpty() || file == files.end())
+    const int row = mBrowse.showRecording(path);
+    if (row < 0)
         return false;
-    if (file->fileDate()) {
-        const CalendarDate day = pmCalendarDate(*file->fileDate());
-        mCalendarView->SetActivateDay(day.year, day.month, day.day);
-    }
-    rebuildPlaylist();
-    for (int i = 0; i < mPlaylist.count(); ++i) {
-        if (QFileInfo(QString::fromStdString(mPlaylist.at(i).URL())).canonicalFilePath() == wanted) {
-            mFileListView->setCurSel(i, true);
-            dblClickFile(i);
-            return true;
-        }
-    }
-    return false;
+    mBrowse.selectRow(row, true);
+    dblClickFile(row);
+    return true;
 }
 
 // ---- Keyboard ----
 
-bool AppDelegate::handlePlaybackKey(int key)
+bool PlaybackController::handleKey(int key)
 {
     switch (key) {
     case Qt::Key_Space:
-        if (getState() == 2)
+        if (getState() == kPlayStatePlaying)
             pausePlayback();
         else
             onButtonPlay();
@@ -547,25 +559,12 @@ bool AppDelegate::handlePlaybackKey(int key)
         const int target = std::clamp(int(mVideoPlayView->getitemTime()) + step, 0, std::max(length, 0));
         setCurrentMovieTime(target);
         drawTime();
-        mPlaybarView->poTimeSlider()->setCurrentValue(target);
-        mapGoTo();
+        setTimeSliderValue(target);
+        emit positionChanged();
         return true;
     }
     case Qt::Key_PageUp: onButtonPrev(); return true;
     case Qt::Key_PageDown: onButtonNext(true); return true;
-    case Qt::Key_F:
-        if (m_nScreenMode == kScreenMapFull)
-            return false;
-        onButtonPlayFullScreen();
-        return true;
-    case Qt::Key_Escape:
-        if (m_nScreenMode == kScreenVideoFull)
-            onButtonPlayFullScreen();
-        else if (m_nScreenMode == kScreenMapFull)
-            onButtonMapFullScreen();
-        else
-            return false;
-        return true;
     default: return false;
     }
 }

@@ -1,16 +1,14 @@
-// The controller's side of the journey: the track of the selected recording, loaded when it
+// The display subsystem's side of the journey: the track of the selected recording, loaded when it
 // opens and followed with the play time on the map panel and the G-sensor graph.
-#include "AppDelegate.h"
+#include "TrackController.h"
 
+#include "GSensorView.h"
 #include "LogText.h"
-#include "ToolbarView.h"
-#include "controls/BitmapButton.h"
-#include "controls/PlayControlView.h"
-#include "controls/Slider.h"
-#include "display/GSensorView.h"
-#include "display/MapView.h"
+#include "MapView.h"
+#include "NotificationCenter.h"
+#include "browse/BrowseController.h"
 #include "gps/TrackLoader.h"
-#include "playback/VideoPlayerView.h"
+#include "playback/PlaybackController.h"
 
 #include <algorithm>
 
@@ -25,21 +23,35 @@ int mapStateFor(bool online, bool hasGps)
 
 } // namespace
 
+TrackController::TrackController(BrowseController& browse, PlaybackController& playback, QObject* parent)
+    : QObject(parent), mBrowse(browse), mPlayback(playback), mIsMapFullScreen([] { return false; })
+{
+}
+
+TrackController::~TrackController()
+{
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void TrackController::reset()
+{
+    m_nEventTime = -1;
+    m_nMotorType = 0;
+    mLastMapPosition = MapGoToValues();
+}
+
 // ---- Following the play time ----
 
-void AppDelegate::onOpenGPSFile()
+void TrackController::onOpenGPSFile()
 {
     pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - Start !");
     // The slider's range goes first: loading the track reads it.
-    updateTimeSliderRange();
-    Slider* slider = mPlaybarView->poTimeSlider();
-    slider->setCurrentValue(0);
-    mToolbarView->oPrintBtn()->setEnabled(true);
-    mToolbarView->oCaptureBtn()->setEnabled(true);
+    mPlayback.updateTimeSliderRange();
+    mPlayback.setTimeSliderValue(0);
     m_nEventTime = -1;
-    m_poGpsTempData.ResetData();
-    const std::optional<std::string> path = mPlaylist.getFilePathInPlaylist(m_nCurPlayIndex);
-    const LoadedTrack track = pmLoadTrack(path.value_or(std::string()), mSelectedMovieDuration, m_poGpsList);
+    const std::optional<std::string> path = mBrowse.playlist().getFilePathInPlaylist(mPlayback.getCurPlayIndex());
+    const LoadedTrack track =
+        pmLoadTrack(path.value_or(std::string()), mPlayback.selectedMovieDuration(), m_poGpsList);
     if (!path)
         return;
     m_nMotorType = track.motorType;
@@ -55,7 +67,7 @@ void AppDelegate::onOpenGPSFile()
         mMapView->EnableMap(mapStateFor(online, hasGps));
         if (track.eventIndex >= 0) {
             m_nEventTime = track.eventIndex;
-            slider->setEventMarkPos(track.eventSecond);
+            mPlayback.setEventMark(track.eventSecond);
         }
         const float scale = xCreateSensorGraphic(m_nEventTime);
         mGsensorView->setGensorGraphic(m_oSensorBitmap, m_nMotorType, scale);
@@ -77,38 +89,41 @@ void AppDelegate::onOpenGPSFile()
         mMapView->SetPosition(0, 0, 0, 0, -1);
         mMapView->DrawPath(nullptr);
     }
-    mToolbarView->oExportBtn()->setEnabled(hasGps);
+    emit trackOpened(hasGps);
     if (m_nEventTime < 0)
-        slider->setEventMarkPos(-1);
+        mPlayback.setEventMark(-1);
     // Full-map mode without a map to show would leave the window with nothing in it.
-    if (mMapView->GetMapState() != MapView::kStateAvailable && m_nScreenMode == kScreenMapFull)
+    if (mMapView->GetMapState() != MapView::kStateAvailable && mIsMapFullScreen())
         mMapView->OnButtonFullMap();
     pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - End !");
 }
 
-const GpsData* AppDelegate::getCurGpsData() const
+const GpsData* TrackController::getCurGpsData() const
 {
-    return pmGetCurGpsData(m_poGpsList, mSelectedMovieCurrentTime);
+    return pmGetCurGpsData(m_poGpsList, mPlayback.selectedMovieCurrentTime());
 }
 
-void AppDelegate::mapGoTo()
+void TrackController::mapGoTo()
 {
     mLastMapPosition = pmMapGoToValues(getCurGpsData());
-    m_nSensorX = mLastMapPosition.sensorX;
-    m_nSensorY = mLastMapPosition.sensorY;
-    m_nSensorZ = mLastMapPosition.sensorZ;
     const MapGoToValues& v = mLastMapPosition;
     mMapView->SetPosition(v.latitude, v.longitude, v.speed, v.altitude, v.direction);
-    mGsensorView->drawIndicator(mPlaybarView->poTimeSlider()->getCurrentPos(), m_nSensorX, m_nSensorY, m_nSensorZ);
+    drawSensorIndicator();
 }
 
-void AppDelegate::onPlayTimerChange()
+// The graph's cursor at the time slider's position, with the last sample's G values.
+void TrackController::drawSensorIndicator()
 {
-    double position = mVideoPlayView ? mVideoPlayView->getCurrentTime() : 0;
-    position = std::clamp(position, 0.0, std::max(mSelectedMovieDuration, 0.0));
-    changeSeekTime(int(position));
-    mPlaybarView->poTimeSlider()->setCurrentValue(int(position));
-    mGsensorView->drawIndicator(mPlaybarView->poTimeSlider()->getCurrentPos(), m_nSensorX, m_nSensorY, m_nSensorZ);
-    drawTime();
+    const MapGoToValues& v = mLastMapPosition;
+    mGsensorView->drawIndicator(mPlayback.timeSliderPosition(), v.sensorX, v.sensorY, v.sensorZ);
+}
+
+void TrackController::onPlayTimerChange()
+{
+    const double position = std::clamp(mPlayback.playerTime(), 0.0, std::max(mPlayback.selectedMovieDuration(), 0.0));
+    mPlayback.changeSeekTime(int(position));
+    mPlayback.setTimeSliderValue(int(position));
+    drawSensorIndicator();
+    mPlayback.drawTime();
     mapGoTo();
 }

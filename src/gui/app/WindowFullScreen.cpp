@@ -1,16 +1,20 @@
-// The controller's full screen: the video with its play bar, or the map, over the whole
+// The window's full screen: the video with its play bar, or the map, over the whole
 // screen, and back to the window exactly as it was.
-#include "AppDelegate.h"
+#include "WindowLayout.h"
 
 #include "LocalizedText.h"
+#include "LogText.h"
 #include "MainWindow.h"
-#include "PanelHost.h"
 #include "ToolbarView.h"
+#include "browse/BrowseController.h"
 #include "browse/CalendarView.h"
 #include "browse/FileListView.h"
 #include "controls/PlayControlView.h"
+#include "display/GSensorView.h"
+#include "display/MapView.h"
+#include "display/TrackController.h"
+#include "playback/PlaybackController.h"
 
-#include <QDebug>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -21,7 +25,7 @@ constexpr int kSettleFrameDelayMs = 50;
 
 } // namespace
 
-void AppDelegate::onButtonPlayFullScreen()
+void WindowLayout::onButtonPlayFullScreen()
 {
     if (m_nScreenMode != kScreenNormal) {
         m_nScreenMode = kScreenNormal;
@@ -32,25 +36,27 @@ void AppDelegate::onButtonPlayFullScreen()
     }
 }
 
-void AppDelegate::onButtonMapFullScreen()
+void WindowLayout::onButtonMapFullScreen()
 {
     const bool leaving = m_nScreenMode != kScreenNormal;
     m_nScreenMode = leaving ? kScreenNormal : kScreenMapFull;
     showFullScreen(!leaving);
 }
 
-bool AppDelegate::isMenuBarHidden() const
+bool WindowLayout::isMenuBarHidden() const
 {
     return mWindow->menuBar()->isHidden();
 }
 
-void AppDelegate::showFullScreen(bool full)
+void WindowLayout::showFullScreen(bool full)
 {
-    for (QWidget* panel : {static_cast<QWidget*>(mToolbarView), static_cast<QWidget*>(mCalendarView),
-                           static_cast<QWidget*>(mFileListView), static_cast<QWidget*>(mGsensorView)})
+    QWidget* map = mTrack.mapView();
+    QWidget* playbar = mPlayback.playbarView();
+    for (QWidget* panel : {static_cast<QWidget*>(mToolbarView), static_cast<QWidget*>(mBrowse.calendarView()),
+                           static_cast<QWidget*>(mBrowse.fileListView()), static_cast<QWidget*>(mTrack.gsensorView())})
         panel->setVisible(!full);
     if (full) {
-        (m_nScreenMode == kScreenVideoFull ? static_cast<QWidget*>(mMapView) : static_cast<QWidget*>(mPlaybarView))->hide();
+        (m_nScreenMode == kScreenVideoFull ? map : playbar)->hide();
         m_rectNormalScreen = mWindow->geometry();
         m_styleMask = int(mWindow->windowFlags());
         mNormalWindowState = mWindow->windowState();
@@ -61,8 +67,8 @@ void AppDelegate::showFullScreen(bool full)
         mWindow->setGeometry(screenFrame);
         mWindowSize = QSizeF(screenFrame.width(), screenFrame.height());
     } else {
-        mMapView->show();
-        mPlaybarView->show();
+        map->show();
+        playbar->show();
         mWindow->menuBar()->show();
         // Changing the flags re-creates the window: only when full screen changed them.
         if (mWindow->windowFlags() != Qt::WindowFlags(m_styleMask))
@@ -73,15 +79,15 @@ void AppDelegate::showFullScreen(bool full)
         mWindow->show();
         mWindowSize = QSizeF(m_rectNormalScreen.width(), m_rectNormalScreen.height());
     }
-    QTimer::singleShot(kSettleFrameDelayMs, this, &AppDelegate::settleWindowFrame);
+    QTimer::singleShot(kSettleFrameDelayMs, this, &WindowLayout::settleWindowFrame);
     // A timer of its own: the resize that the new frame causes restarts the window's.
-    QTimer::singleShot(kFirstLayoutDelayMs, this, &AppDelegate::relayoutContents);
-    qInfo().noquote() << "Do Full Screen";
+    QTimer::singleShot(kFirstLayoutDelayMs, this, &WindowLayout::relayoutContents);
+    pmWriteConsoleText("Do Full Screen");
 }
 
 // The window system carries out state changes later and adds its own frame to a restored
 // window; a switch back before it got to the first would leave the window full screen.
-void AppDelegate::settleWindowFrame()
+void WindowLayout::settleWindowFrame()
 {
     if (m_nScreenMode != kScreenNormal) {
         if (!mWindow->isFullScreen())
@@ -91,7 +97,7 @@ void AppDelegate::settleWindowFrame()
     if (mWindow->isFullScreen()) {
         mWindow->setWindowState(mNormalWindowState);
         // The frame comes back with this state change: settle once more after it.
-        QTimer::singleShot(kSettleFrameDelayMs, this, &AppDelegate::settleWindowFrame);
+        QTimer::singleShot(kSettleFrameDelayMs, this, &WindowLayout::settleWindowFrame);
     }
     if (mWindow->geometry() != m_rectNormalScreen)
         mWindow->setGeometry(m_rectNormalScreen);

@@ -1,46 +1,66 @@
-// The controller's library and play list: building the library from a folder, the play list
-// for the chosen categories and day, and the calendar's two modes.
-#include "AppDelegate.h"
+#include "BrowseController.h"
 
-#include "browse/CalendarView.h"
-#include "browse/FileListView.h"
+#include "CalendarView.h"
+#include "FileListView.h"
 #include "LocalizedText.h"
 #include "LogText.h"
-#include "MainWindow.h"
+#include "MessageBox.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "Preferences.h"
 #include "WaitingWindow/WaitingWindowController.h"
+#include "controls/FileDialog.h"
 #include "library/CameraPairing.h"
+#include "util/FileQueries.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 
-void AppDelegate::createBrowsePanels(QWidget* content)
+BrowseController::BrowseController(QObject* parent) : QObject(parent) {}
+
+BrowseController::~BrowseController()
 {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void BrowseController::createPanels(QWidget* content, QWidget* window)
+{
+    mWindow = window;
     // The calendar is as big as its background and starts with its month grid shown; the
     // window's first layout gives the file list panel its height.
     mCalendarView = new CalendarView(QRect(0, 0, 291, 241), content);
+    mCalendarView->setDayMarks([this](int year, int month, int day) { return isMediaExistByDate(year, month, day); });
     mCalendarHeight = mCalendarView->calendarSize().height();
-    mFileListView = new FileListView(QRect(0, 0, int(kFileListWidth), 300), content);
+    mFileListView = new FileListView(QRect(0, 0, 291, 300), content);
 }
 
-void AppDelegate::addBrowseObservers()
+void BrowseController::addObservers()
 {
     NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this);
     center.addObserver(this, kFileListViewCheckBoxNotification, [this](const Notification&) { rebuildPlaylist(); });
     center.addObserver(this, kCalendarSelChangedNotification, [this](const Notification&) { rebuildPlaylist(); });
+    center.addObserver(this, kCalendarModeChangedNotification,
+                       [this](const Notification& n) { showCalendar(n.object.toBool()); });
     center.addObserver(this, kVideoFileIsRemoved, [this](const Notification&) { onMonitorFolder(); });
 }
 
-bool AppDelegate::buildVideoLibrary(const QString& folder)
+void BrowseController::reset()
+{
+    m_bAllFile = false;
+    m_bCheckFolder = false;
+    mCurFolder = pmGetCurrentFolder();
+    mPlaylist.clearPlayList();
+    mVideoLib.clearVideoLibrary();
+}
+
+bool BrowseController::buildVideoLibrary(const QString& folder)
 {
     pmWriteLogText("AppDelegate::buildVideoLibrary - Start! - " + folder);
     pmStartWait();
     const size_t count = mVideoLib.build(folder.toStdString());
     // A card that is gone or a folder without read access reads as empty; say which.
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable())
+    if (!isReadableFolder(folder))
         pmWriteLogText("AppDelegate::buildVideoLibrary - cannot read the folder - " + folder);
     startMonitorFolder(folder);
     pmWriteLogText(QString::asprintf("AppDelegate::buildVideoLibrary - found video count = %ld, bOK = %d", long(count), 1));
@@ -52,17 +72,22 @@ bool AppDelegate::buildVideoLibrary(const QString& folder)
     return true;
 }
 
-void AppDelegate::setVideoLib(std::vector<AMediaFile> files)
+bool BrowseController::isReadableFolder(const QString& folder)
+{
+    return pmCanListFolder(folder.toStdString());
+}
+
+void BrowseController::setVideoLib(std::vector<AMediaFile> files)
 {
     mVideoLib.setVideoLib(std::move(files));
 }
 
-bool AppDelegate::isMediaExistByDate(int year, int month, int day) const
+bool BrowseController::isMediaExistByDate(int year, int month, int day) const
 {
     return mVideoLib.isMediaExistByDate(year, month, day);
 }
 
-PlaylistFilter AppDelegate::playlistFilter() const
+PlaylistFilter BrowseController::playlistFilter() const
 {
     PlaylistFilter filter;
     filter.allDates = m_bAllFile;
@@ -77,36 +102,30 @@ PlaylistFilter AppDelegate::playlistFilter() const
     return filter;
 }
 
-void AppDelegate::rebuildPlaylist()
+void BrowseController::rebuildPlaylist()
 {
     pmWriteLog("AppDelegate::rebuildPlaylist - Start - Ready to call setCurPlaylistIndex:-1");
-    setCurPlaylistIndex(-1, false);
-    if (isDualCameraMode())
-        setCurPlaylistIndex2(-1, false);
+    emit playlistWillChange();
     pmWriteLog("AppDelegate::rebuildPlaylist - Ready to check if a video exist");
     mPlaylist = mVideoLib.buildPlaylist(playlistFilter());
     mFileListView->buildFileList(mPlaylist.entries());
-    checkDualCameraFolder();
-    m_nMotorType = 0;
-    enableMediaButton(!mPlaylist.empty());
+    emit playlistChanged(checkDualCameraFolder());
     pmWriteLogText(QString::asprintf("AppDelegate::rebuildPlaylist - video count = %ld", long(mPlaylist.count())));
 }
 
-void AppDelegate::checkLastVideoDate()
+void BrowseController::checkLastVideoDate()
 {
     if (const std::optional<CalendarDate> day = mVideoLib.lastVideoDate())
         mCalendarView->SetActivateDay(day->year, day->month, day->day);
 }
 
-bool AppDelegate::checkDualCameraFolder()
+bool BrowseController::checkDualCameraFolder()
 {
     pmWriteLog("AppDelegate::checkDualCameraFolder");
-    const bool dual = ::checkDualCameraFolder(mPlaylist);
-    enable2VideoWindow(dual);
-    return dual;
+    return ::checkDualCameraFolder(mPlaylist);
 }
 
-void AppDelegate::showCalendar(bool show)
+void BrowseController::showCalendar(bool show)
 {
     // The mode button alternates; a repeated request must not fold the grid twice.
     if (show == !m_bAllFile)
@@ -127,25 +146,69 @@ void AppDelegate::showCalendar(bool show)
     rebuildPlaylist();
 }
 
-void AppDelegate::onButtonBrowse()
+void BrowseController::onButtonBrowse()
 {
     pmWriteLog("AppDelegate - onButtonBrowse()");
-    auto* dialog = new QFileDialog(mWindow, pmLoadString("IDS_OPEN"), pmGetCurrentFolder());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // Qt's own dialog would answer in English whatever the chosen language.
-    dialog->setLabelText(QFileDialog::Accept, pmLoadString("IDS_OK"));
-    dialog->setLabelText(QFileDialog::Reject, pmLoadString("IDS_CANCEL"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setWindowModality(Qt::WindowModal);
-    connect(dialog, &QFileDialog::fileSelected, this, &AppDelegate::openFolder);
+    QFileDialog* dialog = pmFolderDialog(mWindow, pmLoadString("IDS_OPEN"), pmGetCurrentFolder(), pmLoadString("IDS_OK"));
+    connect(dialog, &QFileDialog::fileSelected, this, &BrowseController::openFolder);
     dialog->open();
 }
 
-void AppDelegate::openFolder(const QString& folder)
+void BrowseController::openFolder(const QString& folder)
 {
     mCurFolder = folder;
     buildVideoLibrary(mCurFolder);
     pmSaveCurrentFolder(mCurFolder);
+    // A folder chosen by the user that shows nothing because it cannot be read is told; the
+    // stored folder of a start may simply not exist yet.
+    if (!isReadableFolder(folder))
+        pmShowMessageSheet(mWindow, QStringLiteral("%1\n%2").arg(pmLoadString("IDS_ERR_FOLDER_UNREADABLE"), folder));
 }
 
+int BrowseController::showRecording(const QString& path)
+{
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    const auto isWanted = [&wanted](const AMediaFile& f) {
+        return QFileInfo(QString::fromStdString(f.URL())).canonicalFilePath() == wanted;
+    };
+    const auto& files = mVideoLib.videoLib();
+    const auto file = std::find_if(files.begin(), files.end(), isWanted);
+    if (wanted.isEmpty() || file == files.end())
+        return -1;
+    if (file->fileDate()) {
+        const CalendarDate day = pmCalendarDate(*file->fileDate());
+        mCalendarView->SetActivateDay(day.year, day.month, day.day);
+    }
+    rebuildPlaylist();
+    for (int i = 0; i < mPlaylist.count(); ++i)
+        if (isWanted(mPlaylist.at(i)))
+            return i;
+    return -1;
+}
+
+int BrowseController::selectedRow() const
+{
+    return mFileListView->getCurSel();
+}
+
+void BrowseController::selectRow(int row, bool scroll)
+{
+    mFileListView->setCurSel(row, scroll);
+}
+
+void BrowseController::showPlayMark(int row)
+{
+    mFileListView->showPlayMark(row);
+}
+
+void BrowseController::changeLanguage()
+{
+    mCalendarView->changeLanguage();
+    mFileListView->changeLanguage();
+}
+
+void BrowseController::loadSkinBitmap()
+{
+    mCalendarView->loadSkinBitmap();
+    mFileListView->loadSkinBitmap();
+}
