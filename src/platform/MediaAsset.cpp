@@ -204,8 +204,8 @@ double MediaAsset::Media::lastFrameBound() const
     if (end <= 0 && format->duration > 0)
         end = double(format->duration) / AV_TIME_BASE;
     const AVRational rate = stream->avg_frame_rate;
-    const double frame = rate.num > 0 && rate.den > 0 ? std::min(0.5, av_q2d(av_inv_q(rate))) : 0.5;
-    return end - 2 * frame;
+    const double frameSeconds = rate.num > 0 && rate.den > 0 ? std::min(0.5, av_q2d(av_inv_q(rate))) : 0.5;
+    return end - 2 * frameSeconds;
 }
 
 double MediaAsset::Media::toSeconds(int64_t time) const
@@ -321,9 +321,9 @@ MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skip
     while (!expired()) {
         const int received = avcodec_receive_frame(codec, frame);
         if (received == 0) {
-            const bool first = picture->buf[0] == nullptr;
+            const bool firstPicture = picture->buf[0] == nullptr;
             const bool reached = keepFrame(target);
-            if (first && checkLanding && pictureTime != AV_NOPTS_VALUE && pictureTime > target + lateBy)
+            if (firstPicture && checkLanding && pictureTime != AV_NOPTS_VALUE && pictureTime > target + lateBy)
                 return Landing::Missed;
             if (reached)
                 return Landing::Found;
