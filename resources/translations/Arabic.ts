@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The picture could not be saved.</source>
         <translation>تعذر حفظ الصورة.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>فتح الحديثة</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>مسح القائمة</translation>
+    </message>
 </context>
 </TS>

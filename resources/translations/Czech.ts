@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>The picture could not be saved.</source>
         <translation>Obrázek se nepodařilo uložit.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Otevřít nedávné</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Vymazat seznam</translation>
+    </message>
 </context>
 </TS>

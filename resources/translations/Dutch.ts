@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>The picture could not be saved.</source>
         <translation>De afbeelding kon niet worden opgeslagen.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Recent geopend</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Lijst wissen</translation>
+    </message>
 </context>
 </TS>

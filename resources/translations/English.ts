@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The picture could not be saved.</source>
         <translation>The picture could not be saved.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
 </context>
 </TS>

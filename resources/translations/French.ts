@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>The picture could not be saved.</source>
         <translation>L'image n'a pas pu être enregistrée.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Ouvrir un dossier récent</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Effacer la liste</translation>
+    </message>
 </context>
 </TS>

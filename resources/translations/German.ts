@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>The picture could not be saved.</source>
         <translation>Das Bild konnte nicht gespeichert werden.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Liste leeren</translation>
+    </message>
 </context>
 </TS>

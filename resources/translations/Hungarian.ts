@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>The picture could not be saved.</source>
         <translation>A kép nem menthető.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Legutóbbi megnyitása</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Lista törlése</translation>
+    </message>
 </context>
 </TS>

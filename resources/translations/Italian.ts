@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>The picture could not be saved.</source>
         <translation>Impossibile salvare l'immagine.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Apri recenti</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Cancella elenco</translation>
+    </message>
 </context>
 </TS>

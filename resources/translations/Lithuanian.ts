@@ -441,5 +441,13 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>The picture could not be saved.</source>
         <translation>Nepavyko išsaugoti paveikslėlio.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Atidaryti naujausius</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Išvalyti sąrašą</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>The picture could not be saved.</source>
         <translation>Nie można zapisać obrazu.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Otwórz ostatnie</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Wyczyść listę</translation>
+    </message>
 </context>
 </TS>

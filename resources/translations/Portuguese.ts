@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>The picture could not be saved.</source>
         <translation>Não foi possível guardar a imagem.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Abrir recente</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Limpar lista</translation>
+    </message>
 </context>
 </TS>

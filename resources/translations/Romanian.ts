@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>The picture could not be saved.</source>
         <translation>Imaginea nu a putut fi salvată.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Deschide recente</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Golește lista</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The picture could not be saved.</source>
         <translation>Не удалось сохранить изображение.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Открыть недавние</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Очистить список</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>The picture could not be saved.</source>
         <translation>无法保存图片。</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>打开最近的文件夹</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>清除列表</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>The picture could not be saved.</source>
         <translation>Obrázok sa nepodarilo uložiť.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Otvoriť nedávne</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Vymazať zoznam</translation>
+    </message>
 </context>
 </TS>

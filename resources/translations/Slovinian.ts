@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>The picture could not be saved.</source>
         <translation>Slike ni bilo mogoče shraniti.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Odpri nedavne</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Počisti seznam</translation>
+    </message>
 </context>
 </TS>

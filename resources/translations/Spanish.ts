@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>The picture could not be saved.</source>
         <translation>No se pudo guardar la imagen.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Borrar lista</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The picture could not be saved.</source>
         <translation>ไม่สามารถบันทึกรูปภาพได้</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>เปิดล่าสุด</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>ล้างรายการ</translation>
+    </message>
 </context>
 </TS>

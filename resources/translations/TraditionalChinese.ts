@@ -441,5 +441,13 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>The picture could not be saved.</source>
         <translation>無法儲存圖片。</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>開啟最近的資料夾</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>清除清單</translation>
+    </message>
 </context>
 </TS>

@@ -441,5 +441,13 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>The picture could not be saved.</source>
         <translation>Resim kaydedilemedi.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Son kullanılanları aç</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Listeyi temizle</translation>
+    </message>
 </context>
 </TS>
