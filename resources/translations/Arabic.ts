@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Clear</source>
         <translation>مسح القائمة</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>موضع التشغيل</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Clear</source>
         <translation>Vymazat seznam</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Hlasitost</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Pozice přehrávání</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Clear</source>
         <translation>Lijst wissen</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Afspeelpositie</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Clear</source>
         <translation>Clear</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Play position</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Clear</source>
         <translation>Effacer la liste</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Position de lecture</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Clear</source>
         <translation>Liste leeren</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Wiedergabeposition</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Clear</source>
         <translation>Lista törlése</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Hangerő</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Lejátszási pozíció</translation>
+    </message>
 </context>
 </TS>

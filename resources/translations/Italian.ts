@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Clear</source>
         <translation>Cancella elenco</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Posizione di riproduzione</translation>
+    </message>
 </context>
 </TS>

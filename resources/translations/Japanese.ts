@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Clear</source>
         <translation>履歴を消去</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>再生位置</translation>
+    </message>
 </context>
 </TS>

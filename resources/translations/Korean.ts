@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Clear</source>
         <translation>목록 지우기</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>음량</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>재생 위치</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Clear</source>
         <translation>Išvalyti sąrašą</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Garsumas</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Atkūrimo vieta</translation>
+    </message>
 </context>
 </TS>

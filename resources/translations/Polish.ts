@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Clear</source>
         <translation>Wyczyść listę</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Głośność</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Pozycja odtwarzania</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Clear</source>
         <translation>Limpar lista</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Posição de reprodução</translation>
+    </message>
 </context>
 </TS>

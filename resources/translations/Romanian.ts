@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Clear</source>
         <translation>Golește lista</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volum</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Poziția redării</translation>
+    </message>
 </context>
 </TS>

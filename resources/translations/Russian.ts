@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Clear</source>
         <translation>Очистить список</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Позиция воспроизведения</translation>
+    </message>
 </context>
 </TS>

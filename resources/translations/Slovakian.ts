@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Clear</source>
         <translation>Vymazať zoznam</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Hlasitosť</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Pozícia prehrávania</translation>
+    </message>
 </context>
 </TS>

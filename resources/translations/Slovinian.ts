@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Clear</source>
         <translation>Počisti seznam</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Glasnost</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Položaj predvajanja</translation>
+    </message>
 </context>
 </TS>

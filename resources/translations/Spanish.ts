@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Clear</source>
         <translation>Borrar lista</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Posición de reproducción</translation>
+    </message>
 </context>
 </TS>

@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Clear</source>
         <translation>ล้างรายการ</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>ระดับเสียง</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>ตำแหน่งการเล่น</translation>
+    </message>
 </context>
 </TS>

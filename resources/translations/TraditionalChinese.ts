@@ -449,5 +449,13 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Clear</source>
         <translation>清除清單</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>播放位置</translation>
+    </message>
 </context>
 </TS>

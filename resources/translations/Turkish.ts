@@ -449,5 +449,13 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Clear</source>
         <translation>Listeyi temizle</translation>
     </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Oynatma konumu</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "OpenTarget.h"
 #include "Preferences.h"
 #include "ProcessClock.h"
+#include "SkinnedAccessibility.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -171,6 +172,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName("korivmanager");
     QApplication::setWindowIcon(QIcon(":/desktop/korivmanager.png"));
     pmApplyAppTheme(app);
+    pmInstallSkinnedAccessibility();
 
     // A screenshot run is a one-off that must not meet the user's running program.
     InstanceChannel channel("korivmanager-" + qEnvironmentVariable("USER", "user"));

@@ -98,11 +98,19 @@ void CheckBox::paintEvent(QPaintEvent*)
 
 void CheckBox::mousePressEvent(QMouseEvent* event)
 {
-    // A disabled box keeps its mark: flipping it would show a filter that is not applied.
     if (event->button() != Qt::LeftButton || !bCheckboxEnable)
         return;
-    bButtonIsCheck = !bButtonIsCheck;
+    toggleByUser();
     nCheckBoxState = ScrollListBox::StateRollover;
+    update();
+}
+
+void CheckBox::toggleByUser()
+{
+    // A disabled box keeps its mark: flipping it would show a filter that is not applied.
+    if (!bCheckboxEnable)
+        return;
+    bButtonIsCheck = !bButtonIsCheck;
     update();
     NotificationCenter::defaultCenter().postNotification(
         kCheckBoxChangedNotification, bButtonIsCheck,

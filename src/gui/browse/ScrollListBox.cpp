@@ -220,6 +220,15 @@ ScrollListBox::ScrollHit ScrollListBox::hitTest(const QPointF& p) const
     return HitNone;
 }
 
+void ScrollListBox::clickRow(int row, int clickCount)
+{
+    if (row < 0 || row >= nTotalCount)
+        return;
+    setCurSel(row);
+    update();
+    rowClicked(row, clickCount);
+}
+
 void ScrollListBox::mouseDown(const QPointF& qtPoint, int clickCount)
 {
     const QPointF p = pmQtToYUp(qtPoint, height());

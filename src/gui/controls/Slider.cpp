@@ -51,6 +51,14 @@ void Slider::setCurrentValue(int value)
     update();
 }
 
+void Slider::moveByUser(int value)
+{
+    if (!m_bEnabled)
+        return;
+    setCurrentValue(clamped(value));
+    postChange();
+}
+
 int Slider::getCurrentPos()
 {
     nThumbXPos = pixelPosition(nCurrentValue);
