@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,7 +58,7 @@ TEST_F(AccessibilityTest, SkinnedButtonsAreNamedByTheirToolTipsAndFollowTheirSta
     EXPECT_EQ(name(of(play)), pmLoadString("IDS_PLAY"));
     // Pressed through the framework, the button plays as a click would, and its name follows.
     of(play)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(app->getState(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return app->getState() == 2; })); // Qt animates the press
     EXPECT_EQ(name(of(play)), pmLoadString("IDS_PAUSE"));
 
     // A disabled button says so.

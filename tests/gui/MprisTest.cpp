@@ -12,6 +12,7 @@
 #include "controls/PlayControlView.h"
 #include "controls/Slider.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +136,7 @@ TEST_F(MprisTest, IdentityAndStoppedStateBeforeAnythingIsOpen)
 TEST_F(MprisTest, PlayPauseAndStepOpenAndDriveRecordingsAsTheButtonsWould)
 {
     PlayControlView* bar = app->playbarView();
+    QSignalSpy playing(service.get(), &MprisService::playingChanged); // what keeps the screen on
     call(kPlayer, "Play"); // nothing open: the list's selection is opened
     ASSERT_TRUE(waitFor([this] { return app->playersShowSecond(-1); }));
     EXPECT_EQ(app->getState(), 2);
@@ -154,6 +157,10 @@ TEST_F(MprisTest, PlayPauseAndStepOpenAndDriveRecordingsAsTheButtonsWould)
     EXPECT_EQ(bar->poPlayBtn()->getCurButtonIndex(), 1);
     call(kPlayer, "Pause");
     EXPECT_EQ(app->getState(), 3);
+    EXPECT_TRUE(QTest::qWaitFor([&playing] { return playing.size() >= 3; }, kWaitMs));
+    ASSERT_GE(playing.size(), 3);
+    EXPECT_TRUE(playing[0][0].toBool());
+    EXPECT_FALSE(playing.last()[0].toBool());
 
     const int first = app->getCurPlayIndex();
     listener.changes.clear();

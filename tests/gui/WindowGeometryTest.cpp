@@ -25,8 +25,8 @@ QString storedOnDisk()
 }
 
 // The program's start, as main() runs it, with the frame restored before the window shows.
-struct Run {
-    explicit Run(const QString& folder)
+struct ProgramRun {
+    explicit ProgramRun(const QString& folder)
     {
         app->setConnectivityCheck([] { return false; });
         app->setLaunchFolder(folder);
@@ -48,14 +48,14 @@ TEST(WindowGeometry, SizeAndPositionComeBackAndTheLayoutFollows)
     QTemporaryDir folder;
     pmSetProfileString(kPrefWindowGeometry, QString());
     {
-        Run first(folder.path());
+        ProgramRun first(folder.path());
         MainWindow* window = first.app->mainWindow();
         window->setGeometry(60, 50, 1180, 790);
         QTest::qWait(50);
         window->close(); // the window closes; the program runs on
         EXPECT_FALSE(storedOnDisk().isEmpty());
     }
-    Run second(folder.path());
+    ProgramRun second(folder.path());
     MainWindow* window = second.app->mainWindow();
     EXPECT_EQ(window->geometry(), QRect(60, 50, 1180, 790));
     EXPECT_TRUE(QTest::qWaitFor([&] {
