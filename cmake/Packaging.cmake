@@ -52,15 +52,16 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/koriv/korivmanager)
+# The first line is the synopsis; CPack indents the rest and turns the empty line into " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "dash-camera recordings with their route and G-sensor curves
- Koriv Manager shows the recordings of a car dash camera: point it at the
- camera's memory card or at a folder of copied recordings and it finds the
- AVI, MOV and MP4 files, checks them and sorts them by category and day.
- Front and rear recordings play side by side, with the route on a map,
- speed, heading, altitude and G-sensor curves following the play time.
- .
- The package also holds korivmanager-cli, which scans a card and prints or
- exports a track (KML, GPX) without a window.")
+Koriv Manager shows the recordings of a car dash camera: point it at the
+camera's memory card or at a folder of copied recordings and it finds the
+AVI, MOV and MP4 files, checks them and sorts them by category and day.
+Front and rear recordings play side by side, with the route on a map,
+speed, heading, altitude and G-sensor curves following the play time.
+
+The package also holds korivmanager-cli, which scans a card and prints or
+exports a track (KML, GPX) without a window.")
 # Libraries are found by dpkg-shlibdeps; what is loaded at run time is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav")

@@ -59,7 +59,7 @@ else
 fi
 
 if command -v lintian >/dev/null; then
-  report=$(lintian --no-tag-display-limit "$deb" 2>&1 || true)
+  report=$(lintian --tag-display-limit 0 "$deb" 2>&1 || true)
   echo "$report"
   ! grep -q '^E:' <<<"$report" || fail "lintian reports errors"
 else
