@@ -65,6 +65,6 @@ exports a track (KML, GPX) without a window.")
 # Libraries are found by dpkg-shlibdeps; what is loaded at run time is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, fonts-noto-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, fonts-noto-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

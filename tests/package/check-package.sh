@@ -58,6 +58,21 @@ else
   skip appstreamcli
 fi
 
+# The completion as bash loads it: a command, then a category list completed word by word.
+completion=/usr/share/bash-completion/bash_completion
+if [ -r "$completion" ]; then
+  complete_line() {
+    bash -c 'source "$1"; source "$2"; shift 2
+      COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
+      _korivmanager_cli korivmanager-cli "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}" 2>/dev/null; echo "${COMPREPLY[*]}"' \
+      _ "$completion" "$tree/usr/share/bash-completion/completions/korivmanager-cli" "$@"
+  }
+  [ "$(complete_line korivmanager-cli tr)" = track ] || fail "the completion of a command"
+  [ "$(complete_line korivmanager-cli scan card --categories normal,pa)" = normal,parking ] || fail "the completion of a category list"
+else
+  skip bash-completion
+fi
+
 if command -v lintian >/dev/null; then
   report=$(lintian --tag-display-limit 0 "$deb" 2>&1 || true)
   echo "$report"
