@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Play position</source>
         <translation>Pozice přehrávání</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Obsahuje záznamy</translation>
+    </message>
 </context>
 </TS>

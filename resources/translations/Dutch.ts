@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Play position</source>
         <translation>Afspeelpositie</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Met opnamen</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Play position</source>
         <translation>Play position</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Has recordings</translation>
+    </message>
 </context>
 </TS>

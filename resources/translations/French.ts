@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Play position</source>
         <translation>Position de lecture</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Contient des enregistrements</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Play position</source>
         <translation>Wiedergabeposition</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Mit Aufnahmen</translation>
+    </message>
 </context>
 </TS>

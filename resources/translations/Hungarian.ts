@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Play position</source>
         <translation>Lejátszási pozíció</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Vannak felvételek</translation>
+    </message>
 </context>
 </TS>

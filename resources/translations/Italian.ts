@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Play position</source>
         <translation>Posizione di riproduzione</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Con registrazioni</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Play position</source>
         <translation>再生位置</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>録画あり</translation>
+    </message>
 </context>
 </TS>

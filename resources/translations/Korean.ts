@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Play position</source>
         <translation>재생 위치</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>녹화 있음</translation>
+    </message>
 </context>
 </TS>

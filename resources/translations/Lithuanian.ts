@@ -457,5 +457,9 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Play position</source>
         <translation>Atkūrimo vieta</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Yra įrašų</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Play position</source>
         <translation>Pozycja odtwarzania</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Zawiera nagrania</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Play position</source>
         <translation>Posição de reprodução</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Com gravações</translation>
+    </message>
 </context>
 </TS>

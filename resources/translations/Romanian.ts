@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Play position</source>
         <translation>Poziția redării</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Are înregistrări</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Play position</source>
         <translation>Позиция воспроизведения</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Есть записи</translation>
+    </message>
 </context>
 </TS>

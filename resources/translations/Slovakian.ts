@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Play position</source>
         <translation>Pozícia prehrávania</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Obsahuje záznamy</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Play position</source>
         <translation>Položaj predvajanja</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Vsebuje posnetke</translation>
+    </message>
 </context>
 </TS>

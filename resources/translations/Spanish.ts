@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Play position</source>
         <translation>Posición de reproducción</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Con grabaciones</translation>
+    </message>
 </context>
 </TS>

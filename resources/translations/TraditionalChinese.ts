@@ -457,5 +457,9 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Play position</source>
         <translation>播放位置</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>有錄影</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Play position</source>
         <translation>Oynatma konumu</translation>
     </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Kayıt var</translation>
+    </message>
 </context>
 </TS>

@@ -4,9 +4,12 @@
 #include "GuiTestSupport.h"
 
 #include "LocalizedText.h"
+#include "PreferenceKeys.h"
+#include "Preferences.h"
 #include "SkinnedAccessibility.h"
 #include "ToolbarView.h"
 #include "browse/CalendarView.h"
+#include "util/MonthGrid.h"
 #include "browse/CheckBox.h"
 #include "browse/ComboBox.h"
 #include "browse/FileListBox.h"
@@ -17,6 +20,8 @@
 #include "controls/Slider.h"
 
 #include <QAccessible>
+#include <QDate>
+#include <QLocale>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +34,7 @@ protected:
     void SetUp() override
     {
         pmInstallSkinnedAccessibility();
+        saveLanguageId(kLanguageEnglish); // the days are named in English
         writeRecording(dir.path(), "DCIM/MOVIEF/FILE0001F.MP4");
         writeRecording(dir.path(), "DCIM/MOVIEF/FILE0002F.MP4");
         writeRecording(dir.path(), "DCIM/EVENTF/EMER0001F.MP4");
@@ -133,4 +139,46 @@ TEST_F(AccessibilityTest, SlidersAndDropDownsReportTheirValues)
     EXPECT_EQ(name(years->child(0)), year->listBox()->getText(0));
     combo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(year->isListShown());
+}
+
+TEST_F(AccessibilityTest, CalendarDaysAreButtonsNamedByTheirDatesThatChooseTheDay)
+{
+    CalendarView* calendar = app->calendarView();
+    QAccessibleInterface* grid = of(calendar);
+    const int widgets = grid->childCount() - kMonthGridCells;
+    ASSERT_GE(widgets, 5); // month buttons, mode button, year and month drop-downs
+    int chosen = -1, other = -1, grey = -1;
+    for (int cell = 0; cell < kMonthGridCells; ++cell) {
+        const CalendarDate& day = calendar->cells()[size_t(cell)];
+        if (day == calendar->chosenDay())
+            chosen = cell;
+        else if (day.month != calendar->shownMonth().month)
+            grey = cell;
+        else
+            other = cell;
+    }
+    ASSERT_GE(chosen, 0);
+    ASSERT_GE(other, 0);
+    QAccessibleInterface* today = grid->child(widgets + chosen);
+    EXPECT_EQ(today->role(), QAccessible::Button);
+    const CalendarDate& date = calendar->cells()[size_t(chosen)];
+    EXPECT_EQ(name(today), QLocale("en").toString(QDate(date.year, date.month, date.day), QLocale::LongFormat));
+    EXPECT_TRUE(today->state().checked);
+    // The recordings were written today, the day the calendar chose.
+    EXPECT_EQ(today->text(QAccessible::Description), pmLoadString("IDS_DAY_HAS_RECORDINGS"));
+    EXPECT_EQ(grid->indexOfChild(today), widgets + chosen);
+    EXPECT_EQ(grid->childAt(today->rect().center().x(), today->rect().center().y()), today);
+
+    QAccessibleInterface* another = grid->child(widgets + other);
+    EXPECT_TRUE(another->text(QAccessible::Description).isEmpty());
+    another->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(another->state().checked);
+    EXPECT_FALSE(today->state().checked);
+    EXPECT_EQ(app->playlist().count(), 0); // the play list follows the chosen day
+    if (grey >= 0) {
+        EXPECT_TRUE(grid->child(widgets + grey)->state().disabled);
+    }
+
+    app->showCalendar(false); // the grid folds away, and its days with it
+    EXPECT_EQ(grid->childCount(), widgets);
 }

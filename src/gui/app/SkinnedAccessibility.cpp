@@ -1,8 +1,10 @@
 #include "SkinnedAccessibility.h"
 
+#include "browse/AccessibleCalendar.h"
 #include "browse/AccessibleCheckBox.h"
 #include "browse/AccessibleComboBox.h"
 #include "browse/AccessibleList.h"
+#include "browse/CalendarView.h"
 #include "browse/CheckBox.h"
 #include "browse/ComboBox.h"
 #include "browse/ScrollListBox.h"
@@ -23,6 +25,8 @@ QAccessibleInterface* skinnedInterface(const QString&, QObject* object)
         return new AccessibleComboBox(combo);
     if (auto* list = qobject_cast<ScrollListBox*>(object))
         return new AccessibleList(list);
+    if (auto* calendar = qobject_cast<CalendarView*>(object))
+        return new AccessibleCalendar(calendar);
     return nullptr;
 }
 

@@ -3,14 +3,9 @@
 #include "AccessibleListRow.h"
 #include "ScrollListBox.h"
 
-AccessibleList::AccessibleList(ScrollListBox* list) : QAccessibleWidget(list, QAccessible::List)
+AccessibleList::AccessibleList(ScrollListBox* list)
+    : QAccessibleWidget(list, QAccessible::List), mRows([list](int row) { return new AccessibleListRow(list, row); })
 {
-}
-
-AccessibleList::~AccessibleList()
-{
-    for (QAccessible::Id id : mRows)
-        QAccessible::deleteAccessibleInterface(id);
 }
 
 ScrollListBox* AccessibleList::list() const
@@ -25,17 +20,13 @@ int AccessibleList::childCount() const
 
 QAccessibleInterface* AccessibleList::child(int index) const
 {
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    while (int(mRows.size()) <= index)
-        mRows.push_back(QAccessible::registerAccessibleInterface(new AccessibleListRow(list(), int(mRows.size()))));
-    return QAccessible::accessibleInterface(mRows[size_t(index)]);
+    return index < childCount() ? mRows.item(index) : nullptr;
 }
 
 int AccessibleList::indexOfChild(const QAccessibleInterface* child) const
 {
-    const auto* row = dynamic_cast<const AccessibleListRow*>(child);
-    return row && row->isValid() && row->list() == list() ? row->row() : -1;
+    const int row = mRows.indexOf(child);
+    return row < childCount() ? row : -1;
 }
 
 QAccessibleInterface* AccessibleList::childAt(int x, int y) const

@@ -3,16 +3,15 @@
 // whose rows are its children, each named by the texts it shows, including the rows scrolled
 // out of sight.
 
-#include <QAccessibleWidget>
+#include "controls/AccessibleItems.h"
 
-#include <vector>
+#include <QAccessibleWidget>
 
 class ScrollListBox;
 
 class AccessibleList : public QAccessibleWidget {
 public:
     explicit AccessibleList(ScrollListBox* list);
-    ~AccessibleList() override;
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
@@ -22,6 +21,5 @@ public:
 private:
     ScrollListBox* list() const;
 
-    // The rows' interfaces, made when first asked for and owned by Qt's registry.
-    mutable std::vector<QAccessible::Id> mRows;
+    mutable AccessibleItems mRows;
 };

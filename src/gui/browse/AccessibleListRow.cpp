@@ -3,26 +3,18 @@
 #include "FileListBox.h"
 #include "ScrollListBox.h"
 
-#include <QWidget>
-#include <QWindow>
-
-AccessibleListRow::AccessibleListRow(ScrollListBox* list, int row) : mList(list), mRow(row)
+AccessibleListRow::AccessibleListRow(ScrollListBox* list, int row) : AccessibleItem(list, row)
 {
+}
+
+ScrollListBox* AccessibleListRow::list() const
+{
+    return static_cast<ScrollListBox*>(owner());
 }
 
 bool AccessibleListRow::isValid() const
 {
-    return mList && mRow < mList->getCount();
-}
-
-QWindow* AccessibleListRow::window() const
-{
-    return mList ? mList->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* AccessibleListRow::parent() const
-{
-    return mList ? QAccessible::queryAccessibleInterface(mList) : nullptr;
+    return AccessibleItem::isValid() && index() < list()->getCount();
 }
 
 QString AccessibleListRow::text(QAccessible::Text t) const
@@ -30,26 +22,22 @@ QString AccessibleListRow::text(QAccessible::Text t) const
     if (t != QAccessible::Name || !isValid())
         return {};
     // A recording is told by its name, day and time, as its row shows them.
-    if (auto* files = qobject_cast<FileListBox*>(mList.data())) {
-        const FileListBox::RowTexts texts = files->rowTexts(mRow);
+    if (auto* files = qobject_cast<FileListBox*>(list())) {
+        const FileListBox::RowTexts texts = files->rowTexts(index());
         return texts.name + ", " + texts.date + " " + texts.time;
     }
-    return mList->getText(mRow);
+    return list()->getText(index());
 }
 
 int AccessibleListRow::slot() const
 {
-    const int slot = mRow - mList->startIndex();
-    return slot >= 0 && slot < mList->itemCount() ? slot : -1;
+    const int slot = index() - list()->startIndex();
+    return slot >= 0 && slot < list()->itemCount() ? slot : -1;
 }
 
-QRect AccessibleListRow::rect() const
+QRect AccessibleListRow::frame() const
 {
-    if (!isValid() || slot() < 0)
-        return {};
-    QRect frame = mList->slotFrame(slot());
-    frame.moveTopLeft(mList->mapToGlobal(frame.topLeft()));
-    return frame;
+    return slot() < 0 ? QRect() : list()->slotFrame(slot());
 }
 
 QAccessible::State AccessibleListRow::state() const
@@ -60,15 +48,10 @@ QAccessible::State AccessibleListRow::state() const
         return state;
     }
     state.selectable = true;
-    state.selected = mList->getCurSel() == mRow;
+    state.selected = list()->getCurSel() == index();
     state.offscreen = slot() < 0;
-    state.invisible = !mList->isVisible();
+    state.invisible = !list()->isVisible();
     return state;
-}
-
-void* AccessibleListRow::interface_cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
 }
 
 QStringList AccessibleListRow::actionNames() const
@@ -80,9 +63,9 @@ void AccessibleListRow::doAction(const QString& actionName)
 {
     if (!isValid())
         return;
-    const bool fileList = qobject_cast<FileListBox*>(mList.data()) != nullptr;
+    const bool fileList = qobject_cast<FileListBox*>(list()) != nullptr;
     if (actionName == pressAction())
-        mList->clickRow(mRow, fileList ? 2 : 1);
+        list()->clickRow(index(), fileList ? 2 : 1);
     else if (actionName == setFocusAction())
-        mList->clickRow(mRow, 1);
+        list()->clickRow(index(), 1);
 }
