@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "OpenTarget.h"
 #include "browse/FileListView.h"
+#include "display/MapView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
+#include <QWebEngineView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,10 +41,11 @@ protected:
     void SetUp() override
     {
         writeRecording(shown.path(), "MOVIE/FILE0001F.MP4");
-        // A card with a front and a rear recording of one moment, in twin folders.
+        // A card with an event, then a front and a rear recording of one moment in twin
+        // folders; written in that order, the pair stays together in the time order.
+        writeRecording(card.path(), "DCIM/EVENTF/EMER0001F.MP4");
         writeRecording(card.path(), "DCIM/MOVIEF/FILE0007F.MP4");
         writeRecording(card.path(), "DCIM/MOVIER/FILE0007R.MP4");
-        writeRecording(card.path(), "DCIM/EVENTF/EMER0001F.MP4");
         app = launchApplication(shown.path());
         session = std::make_unique<DesktopSession>(*app, DesktopSession::kOneOff);
     }
@@ -86,6 +89,17 @@ TEST_F(OpenFromDesktopTest, AFolderDroppedOnAPanelIsShownAsTheBrowseButtonWould)
     EXPECT_EQ(canonical(app->currentFolder()), cardFile("DCIM"));
     EXPECT_EQ(app->videoLib().size(), 3u);
     EXPECT_EQ(app->getCurPlayIndex(), -1); // showing a folder plays nothing
+}
+
+TEST_F(OpenFromDesktopTest, TheWebMapLeavesDropsToTheWindow)
+{
+    QWebEngineView* web = app->mapView()->webView();
+    web->show();
+    QTest::qWait(200);
+    // The page's own surface when the engine has made one, else the view.
+    QWidget* target = web->childAt(web->rect().center());
+    EXPECT_TRUE(drop(target ? target : web, {QUrl::fromLocalFile(card.filePath("DCIM"))}));
+    EXPECT_EQ(canonical(app->currentFolder()), cardFile("DCIM"));
 }
 
 TEST_F(OpenFromDesktopTest, ARecordingDroppedPlaysWithItsPartnerFromTheCardsLibrary)
