@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package BUILD/package/koriv-manager_VERSION_ARCH.deb (BUILD is build/ or
 # $KORIV_BUILD_DIR): installs what is missing, builds, saves the window on the sample card as
-# BUILD/package/screenshots/main.png (the picture the AppStream metadata names, to publish
-# beside the release), and packs with CPack, whose dpkg-shlibdeps computes the dependencies.
+# BUILD/package/screenshots/main.png (the picture the AppStream metadata names: copy it to
+# docs/screenshots/main.png when the window has changed), and packs with CPack, whose
+# dpkg-shlibdeps computes the dependencies.
 #   scripts/package.sh && sudo apt install ./build/package/koriv-manager_*.deb
 # KORIV_PACKAGE_BUILD=0 skips the dependencies and the full build; KORIV_PACKAGE_SCREENSHOT=0 skips the
 # picture.
