@@ -4,6 +4,7 @@
 #include "NotificationNames.h"
 #include "ScrollListBox.h"
 #include "ViewGeometry.h"
+#include "controls/AccessibleNotice.h"
 #include "controls/IdentityString.h"
 
 #include <QMouseEvent>
@@ -59,6 +60,8 @@ void CheckBox::setTitle(const QString& title)
 
 void CheckBox::setCheck(bool checked)
 {
+    if (checked != bButtonIsCheck)
+        pmAccessibleCheckedChanged(this);
     bButtonIsCheck = checked;
     update();
 }
@@ -111,6 +114,7 @@ void CheckBox::toggleByUser()
     if (!bCheckboxEnable)
         return;
     bButtonIsCheck = !bButtonIsCheck;
+    pmAccessibleCheckedChanged(this);
     update();
     NotificationCenter::defaultCenter().postNotification(
         kCheckBoxChangedNotification, bButtonIsCheck,

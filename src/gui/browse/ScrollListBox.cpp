@@ -2,6 +2,7 @@
 
 #include "SkinImages.h"
 #include "ViewGeometry.h"
+#include "controls/AccessibleNotice.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -126,6 +127,7 @@ QString ScrollListBox::getText(int index) const
 void ScrollListBox::setCurSel(int index)
 {
     nCurSelectIndex = index;
+    pmAccessibleSelectionChanged(this, index);
     // The least scrolling that brings the row into a slot: to the bottom slot from above, to
     // the top slot from below.
     if (index >= nListBoxStartIndex + nItemCount)
@@ -236,6 +238,7 @@ void ScrollListBox::mouseDown(const QPointF& qtPoint, int clickCount)
     for (int i = 0; i < rows; ++i) {
         if (rectItem[static_cast<size_t>(i)].contains(p)) {
             nCurSelectIndex = nListBoxStartIndex + i;
+            pmAccessibleSelectionChanged(this, nCurSelectIndex);
             update();
             rowClicked(nCurSelectIndex, clickCount);
             return;

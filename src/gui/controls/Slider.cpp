@@ -1,5 +1,7 @@
 #include "Slider.h"
 
+#include "AccessibleNotice.h"
+
 #include "IdentityString.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
@@ -47,6 +49,8 @@ void Slider::setRange(int min, int max)
 
 void Slider::setCurrentValue(int value)
 {
+    if (value != nCurrentValue)
+        pmAccessibleValueChanged(this, value);
     nCurrentValue = value;
     update();
 }
