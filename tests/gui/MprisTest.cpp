@@ -39,7 +39,9 @@ class PropertiesListener : public QObject {
     Q_OBJECT
 public:
     QList<QVariantMap> changes;
+    QList<qlonglong> seeks;
 public slots:
+    void seeked(qlonglong position) { seeks << position; }
     void changed(const QString& interface, const QVariantMap& properties, const QStringList&)
     {
         if (interface == kPlayer)
@@ -58,7 +60,7 @@ protected:
             const QString path = dir.filePath(QString("DCIM/100F/FILE000%1F.MP4").arg(i));
             QDir().mkpath(QFileInfo(path).path());
             ClipOptions options;
-            options.seconds = 6;
+            options.seconds = 10;
             ASSERT_TRUE(writeTestClip(path.toStdString(), options));
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -71,6 +73,8 @@ protected:
         client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "mpris-test-client");
         ASSERT_TRUE(client.connect(service->serviceName(), MprisService::kObjectPath, kProperties, "PropertiesChanged",
                                    &listener, SLOT(changed(QString, QVariantMap, QStringList))));
+        ASSERT_TRUE(client.connect(service->serviceName(), MprisService::kObjectPath, kPlayer, "Seeked", &listener,
+                                   SLOT(seeked(qlonglong))));
     }
     void TearDown() override
     {
@@ -145,7 +149,7 @@ TEST_F(MprisTest, PlayPauseAndStepOpenAndDriveRecordingsAsTheButtonsWould)
     const QVariantMap data = metadata();
     EXPECT_EQ(data.value("xesam:title").toString(), QFileInfo(recording(app->getCurPlayIndex())).fileName());
     EXPECT_EQ(data.value("xesam:url").toString(), QUrl::fromLocalFile(recording(app->getCurPlayIndex())).toString());
-    EXPECT_EQ(data.value("mpris:length").toLongLong(), 6000000);
+    EXPECT_EQ(data.value("mpris:length").toLongLong(), 10000000);
     EXPECT_TRUE(get("CanSeek").toBool());
 
     call(kPlayer, "PlayPause");
@@ -191,6 +195,9 @@ TEST_F(MprisTest, SeekPositionRateAndVolumeGoThroughTheSlidersAndTheSpeedButton)
     EXPECT_EQ(app->getState(), 3); // a move while paused stays paused
     call(kPlayer, "Seek", {qlonglong(-3000000)});
     EXPECT_EQ(app->selectedMovieCurrentTime(), 1);
+    EXPECT_TRUE(waitFor([this] { return listener.seeks.size() >= 2; }));
+    QTest::qWait(600); // a poll or two: nothing is announced twice
+    EXPECT_EQ(listener.seeks, (QList<qlonglong>{4000000, 1000000}));
     // A position for another recording than the open one is stale and ignored.
     call(kPlayer, "SetPosition", {QVariant::fromValue(QDBusObjectPath("/org/korivmanager/track/9")), qlonglong(2000000)});
     EXPECT_EQ(app->selectedMovieCurrentTime(), 1);
@@ -202,13 +209,19 @@ TEST_F(MprisTest, SeekPositionRateAndVolumeGoThroughTheSlidersAndTheSpeedButton)
     set("Rate", 0.1);
     EXPECT_FLOAT_EQ(app->playSpeed(), 0.25f);
 
-    set("Volume", 0.3);
-    EXPECT_EQ(app->volume(), 3);
-    EXPECT_EQ(bar->poVolumeSlider()->getCurrentValue(), 3);
-    EXPECT_EQ(pmGetProfileInt(kPrefVolume, -1), 3);
-    EXPECT_TRUE(heardChange("Volume", 0.3));
+    const int level = app->volume() == 3 ? 7 : 3; // a change from the stored volume
+    set("Volume", level / 10.0);
+    EXPECT_EQ(app->volume(), level);
+    EXPECT_EQ(bar->poVolumeSlider()->getCurrentValue(), level);
+    EXPECT_EQ(pmGetProfileInt(kPrefVolume, -1), level);
+    EXPECT_TRUE(heardChange("Volume", level / 10.0));
 
+    // The keys move the position while playing: the desktop hears of the jump.
     call(kPlayer, "Play");
+    listener.seeks.clear();
+    app->handlePlaybackKey(Qt::Key_Right);
+    EXPECT_TRUE(waitFor([this] { return !listener.seeks.isEmpty(); }));
+    EXPECT_GE(listener.seeks.value(0), 5000000);
     call(kPlayer, "Stop");
     EXPECT_EQ(app->getState(), 3);
     EXPECT_EQ(app->selectedMovieCurrentTime(), 0);

@@ -26,6 +26,8 @@ constexpr int kSpeedButtonStates = 5;
 constexpr int kVolumeSteps = 10;
 constexpr int kStatePlaying = 2;
 constexpr int kStatePaused = 3;
+// The position is read every half second in the controller; a jump is more than that can explain.
+constexpr double kJumpSeconds = 2.0;
 
 // The speed button's state whose rate is nearest.
 int speedIndexFor(double rate)
@@ -56,11 +58,14 @@ MprisService::MprisService(AppDelegate& delegate, const QString& name, const QDB
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
     mAnnounced = playerProperties();
+    mPositionClock.start();
     connect(&mPollTimer, &QTimer::timeout, this, &MprisService::poll);
     mPollTimer.start(kPollMs);
     // A move by hand while paused is a jump the desktop's position display must hear of.
-    connect(&mDelegate, &AppDelegate::selectedMovieCurrentTimeChanged, this,
-            [this](double seconds) { emit seeked(qint64(seconds * kMicroseconds)); });
+    connect(&mDelegate, &AppDelegate::selectedMovieCurrentTimeChanged, this, [this](double seconds) {
+        if (!mMoving)
+            announceSeek(seconds);
+    });
     if (!mBus.isConnected()) {
         pmWriteLog("MprisService - no session bus, the desktop's media controls are not offered");
         return;
@@ -133,9 +138,27 @@ bool MprisService::isPlaying() const
     return mDelegate.getState() == kStatePlaying;
 }
 
+void MprisService::noticeJump(bool sameRecording)
+{
+    const double position = mDelegate.selectedMovieCurrentTime();
+    const double run = mPlaying ? double(mPositionClock.elapsed()) / 1000.0 * mDelegate.playSpeed() : 0.0;
+    if (sameRecording && std::abs(position - (mLastPosition + run)) > kJumpSeconds)
+        announceSeek(position);
+    mLastPosition = position;
+    mPositionClock.restart();
+}
+
+void MprisService::announceSeek(double seconds)
+{
+    emit seeked(qint64(std::llround(seconds * kMicroseconds)));
+    mLastPosition = seconds;
+    mPositionClock.restart();
+}
+
 void MprisService::poll()
 {
     const QVariantMap now = playerProperties();
+    noticeJump(now.value("Metadata") == mAnnounced.value("Metadata"));
     QVariantMap changed;
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         if (mAnnounced.value(it.key()) != it.value())
@@ -210,8 +233,10 @@ void MprisService::previous()
 void MprisService::moveTo(int seconds)
 {
     mDelegate.playbarView()->poTimeSlider()->setCurrentValue(seconds);
+    mMoving = true;
     mDelegate.onSliderChanged(seconds, kSliderTypeTime);
-    emit seeked(qint64(seconds) * qint64(kMicroseconds));
+    mMoving = false;
+    announceSeek(seconds);
 }
 
 void MprisService::seek(qint64 offsetMicroseconds)

@@ -7,6 +7,7 @@
 // playing state is also offered to whoever keeps the screen on.
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <QVariantMap>
@@ -56,7 +57,11 @@ signals:
 
 private:
     void poll();
+    // A jump of the play position that the rate does not explain (a key, the time slider) is
+    // announced, so the desktop's position display follows it.
+    void noticeJump(bool sameRecording);
     void moveTo(int seconds);
+    void announceSeek(double seconds);
     QString trackId() const;
     QVariantMap metadata() const;
 
@@ -67,4 +72,7 @@ private:
     QTimer mPollTimer;
     QVariantMap mAnnounced;
     bool mPlaying = false;
+    double mLastPosition = 0;
+    bool mMoving = false; // a move of ours, announced once when done
+    QElapsedTimer mPositionClock;
 };
