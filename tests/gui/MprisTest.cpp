@@ -5,6 +5,7 @@
 #include "GuiTestSupport.h"
 #include "TestClips.h"
 
+#include "MainWindow.h"
 #include "MprisService.h"
 #include "PreferenceKeys.h"
 #include "Preferences.h"
@@ -135,6 +136,11 @@ TEST_F(MprisTest, IdentityAndStoppedStateBeforeAnythingIsOpen)
     EXPECT_DOUBLE_EQ(get("MinimumRate").toDouble(), 0.25);
     EXPECT_DOUBLE_EQ(get("MaximumRate").toDouble(), 2.0);
     EXPECT_EQ(metadata().value("mpris:trackid").value<QDBusObjectPath>().path(), "/org/mpris/MediaPlayer2/TrackList/NoTrack");
+
+    // A closed window comes back, as a click on the program's icon brings it.
+    app->mainWindow()->close();
+    call("org.mpris.MediaPlayer2", "Raise");
+    EXPECT_TRUE(app->mainWindow()->isVisible());
 }
 
 TEST_F(MprisTest, PlayPauseAndStepOpenAndDriveRecordingsAsTheButtonsWould)
