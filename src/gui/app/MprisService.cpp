@@ -72,8 +72,11 @@ MprisService::MprisService(AppDelegate& delegate, const QString& name, const QDB
     }
     mRegistered = mBus.registerObject(kObjectPath, this, QDBusConnection::ExportAdaptors)
                   && mBus.registerService(mServiceName);
-    if (!mRegistered)
-        pmWriteLog("MprisService - cannot register " + mServiceName.toStdString() + ": " + mBus.lastError().message().toStdString());
+    if (mRegistered)
+        return;
+    // The name is taken (another program of the user's on this bus): the object goes too.
+    pmWriteLog("MprisService - cannot register " + mServiceName.toStdString() + ": " + mBus.lastError().message().toStdString());
+    mBus.unregisterObject(kObjectPath);
 }
 
 MprisService::~MprisService()
