@@ -26,6 +26,10 @@ packages=(
   poppler-utils
   # map page and icon set (npm comes with nodejs or on its own; see below)
   nodejs
+  # the Debian package: icon sizes, dependencies, and the validators of its test
+  librsvg2-bin dpkg-dev desktop-file-utils appstream lintian bash-completion
+  # the media controls and the screen saver calls, tested on a session bus of their own
+  dbus-daemon playerctl
 )
 
 missing=()

@@ -444,6 +444,25 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Tuto složku nelze přečíst. Zkontrolujte, zda je karta stále vložena a zda máte oprávnění složku otevřít.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Otevřít nedávné</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Vymazat seznam</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Hlasitost</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Pozice přehrávání</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Obsahuje záznamy</translation>
     </message>
 </context>
 </TS>

@@ -444,6 +444,25 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Deze map kan niet worden gelezen. Controleer of de kaart nog is geplaatst en of u de map mag openen.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Recent geopend</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Lijst wissen</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Afspeelpositie</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Met opnamen</translation>
     </message>
 </context>
 </TS>

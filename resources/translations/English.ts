@@ -444,6 +444,25 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Play position</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Has recordings</translation>
     </message>
 </context>
 </TS>

@@ -444,6 +444,25 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Impossible de lire ce dossier. Vérifiez que la carte est toujours insérée et que vous avez le droit d'ouvrir le dossier.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Ouvrir un dossier récent</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Position de lecture</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Contient des enregistrements</translation>
     </message>
 </context>
 </TS>

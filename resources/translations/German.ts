@@ -444,6 +444,25 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Dieser Ordner kann nicht gelesen werden. Prüfen Sie, ob die Karte noch eingesteckt ist und ob Sie den Ordner öffnen dürfen.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Wiedergabeposition</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Mit Aufnahmen</translation>
     </message>
 </context>
 </TS>

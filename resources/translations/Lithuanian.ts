@@ -444,6 +444,25 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Šio aplanko nepavyksta perskaityti. Patikrinkite, ar kortelė vis dar įdėta ir ar galite atidaryti aplanką.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Atidaryti naujausius</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Išvalyti sąrašą</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Garsumas</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Atkūrimo vieta</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Yra įrašų</translation>
     </message>
 </context>
 </TS>

@@ -444,6 +444,25 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Bu klasör okunamıyor. Kartın hâlâ takılı olduğunu ve klasörü açma izninizin bulunduğunu denetleyin.</translation>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Son kullanılanları aç</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Listeyi temizle</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Oynatma konumu</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Kayıt var</translation>
     </message>
 </context>
 </TS>

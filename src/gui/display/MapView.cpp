@@ -78,6 +78,8 @@ MapView::MapView(const QRect& frame, QWidget* parent) : QWidget(parent), m_rectG
     m_webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     m_webView->page()->scripts().insert(tileSourceScript());
     m_webView->hide();
+    // A recording dropped on the map would replace the map page; the window takes it instead.
+    m_webView->setAcceptDrops(false);
     connect(m_webView, &QWebEngineView::loadFinished, this, &MapView::webLoadComplete);
 
     createButtons();
