@@ -26,12 +26,6 @@ constexpr std::uint64_t kCardSize = 4 << 20;
 // Longer than the latency plus any delivery, short enough to keep the suite quick.
 constexpr int kEventWaitMs = 4000;
 
-int countMatching(const QStringList& log, const QString& pattern)
-{
-    const QRegularExpression re(pattern);
-    return int(std::count_if(log.begin(), log.end(), [&](const QString& line) { return re.match(line).hasMatch(); }));
-}
-
 class FolderMonitorTest : public ::testing::Test {
 protected:
     QString folder() const { return dir.filePath("CARD"); }
