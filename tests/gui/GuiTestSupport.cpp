@@ -9,14 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-
-void runEventLoopFor(int milliseconds)
-{
-    QTest::qWait(milliseconds);
-}
 
 std::unique_ptr<AppDelegate> launchApplication(const QString& folder)
 {

@@ -17,9 +17,6 @@ class VideoPlayerView;
 // change (activation, a resize, the language, full screen): a LogWatch pattern.
 inline const char* const kContentsLaidOut = "^AppDelegate::relayoutContents \\(\\) .* OK!$";
 
-// Lets queued events and timers of the given length run.
-void runEventLoopFor(int milliseconds);
-
 // An application launched on a folder, with the network check answering false.
 std::unique_ptr<AppDelegate> launchApplication(const QString& folder);
 
