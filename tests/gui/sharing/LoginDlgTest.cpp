@@ -11,7 +11,6 @@
 #include "sharing/LoginDlg.h"
 #include "util/Log.h"
 
-#include <QElapsedTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
@@ -153,11 +152,10 @@ TEST_F(LoginDlgTest, PermissionCheckFailsForEveryAnswerButAGrant)
         answerPermissions(c.answer);
         LoginDlg dialog;
         dialog.setPermissionTimeoutMs(400);
-        QElapsedTimer clock;
-        clock.start();
         dialog.getFacebookKey(www.baseUrl() + "/connect/login_success.html#access_token=TOKX");
-        // The check runs while the program goes on, under the waiting window.
-        EXPECT_LT(clock.elapsed(), 50);
+        // The check runs while the program goes on, under the waiting window: its answer
+        // comes from the event loop, not before the call returns.
+        EXPECT_TRUE(reports.isEmpty());
         EXPECT_NE(pmWaitingWindow(), nullptr);
         waitForReport(dialog);
 
