@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Tuto složku nelze přečíst. Zkontrolujte, zda je karta stále vložena a zda máte oprávnění složku otevřít.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Otevřít nedávné</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Deze map kan niet worden gelezen. Controleer of de kaart nog is geplaatst en of u de map mag openen.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Recent geopend</translation>

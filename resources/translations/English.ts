@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Open Recent</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Impossible de lire ce dossier. Vérifiez que la carte est toujours insérée et que vous avez le droit d'ouvrir le dossier.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Ouvrir un dossier récent</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Dieser Ordner kann nicht gelesen werden. Prüfen Sie, ob die Karte noch eingesteckt ist und ob Sie den Ordner öffnen dürfen.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Zuletzt geöffnet</translation>

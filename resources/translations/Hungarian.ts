@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Ez a mappa nem olvasható. Ellenőrizze, hogy a kártya még be van-e helyezve, és hogy megnyithatja-e a mappát.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Legutóbbi megnyitása</translation>

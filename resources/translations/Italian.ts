@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Impossibile leggere questa cartella. Verificare che la scheda sia ancora inserita e di avere il permesso di aprire la cartella.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Apri recenti</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>이 폴더를 읽을 수 없습니다. 카드가 아직 삽입되어 있는지, 폴더를 열 권한이 있는지 확인하십시오.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>최근 폴더 열기</translation>

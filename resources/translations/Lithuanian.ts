@@ -444,6 +444,7 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Šio aplanko nepavyksta perskaityti. Patikrinkite, ar kortelė vis dar įdėta ir ar galite atidaryti aplanką.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Atidaryti naujausius</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Nie można odczytać tego folderu. Sprawdź, czy karta jest nadal włożona i czy masz uprawnienia do otwarcia folderu.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Otwórz ostatnie</translation>

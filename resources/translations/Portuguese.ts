@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Não é possível ler esta pasta. Verifique se o cartão continua inserido e se tem permissão para abrir a pasta.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Abrir recente</translation>

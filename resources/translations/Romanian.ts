@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Acest dosar nu poate fi citit. Verificați dacă cardul este încă introdus și dacă aveți voie să deschideți dosarul.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Deschide recente</translation>

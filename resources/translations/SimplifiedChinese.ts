@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>无法读取此文件夹。请确认存储卡仍已插入，并且您有权打开该文件夹。</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>打开最近的文件夹</translation>

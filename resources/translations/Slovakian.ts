@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Tento priečinok sa nedá prečítať. Skontrolujte, či je karta stále vložená a či máte oprávnenie priečinok otvoriť.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Otvoriť nedávne</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Te mape ni mogoče prebrati. Preverite, ali je kartica še vstavljena in ali smete mapo odpreti.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Odpri nedavne</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>No se puede leer esta carpeta. Compruebe que la tarjeta sigue insertada y que tiene permiso para abrir la carpeta.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Abrir reciente</translation>

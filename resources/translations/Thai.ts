@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. All rights reserved.</source>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>ไม่สามารถอ่านโฟลเดอร์นี้ได้ ตรวจสอบว่ายังเสียบการ์ดอยู่และคุณมีสิทธิ์เปิดโฟลเดอร์นี้</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>เปิดล่าสุด</translation>

@@ -444,6 +444,7 @@ Copyright © 2026 Koriv. 版權所有。</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>無法讀取此資料夾。請確認記憶卡仍已插入，且您有權開啟該資料夾。</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>開啟最近的資料夾</translation>

@@ -444,6 +444,7 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
     <message id="IDS_ERR_FOLDER_UNREADABLE">
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Bu klasör okunamıyor. Kartın hâlâ takılı olduğunu ve klasörü açma izninizin bulunduğunu denetleyin.</translation>
+    </message>
     <message id="IDS_OPEN_RECENT">
         <source>Open Recent</source>
         <translation>Son kullanılanları aç</translation>

@@ -95,6 +95,7 @@ TEST_F(OpenFromDesktopTest, TheWebMapLeavesDropsToTheWindow)
 {
     QWebEngineView* web = app->mapView()->webView();
     web->show();
+    // The engine makes the page's surface when it gets round to it; either target must refuse.
     QTest::qWait(200);
     // The page's own surface when the engine has made one, else the view.
     QWidget* target = web->childAt(web->rect().center());

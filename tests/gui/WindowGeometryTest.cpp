@@ -51,7 +51,7 @@ TEST(WindowGeometry, SizeAndPositionComeBackAndTheLayoutFollows)
         ProgramRun first(folder.path());
         MainWindow* window = first.app->mainWindow();
         window->setGeometry(60, 50, 1180, 790);
-        QTest::qWait(50);
+        ASSERT_TRUE(QTest::qWaitFor([window] { return window->geometry() == QRect(60, 50, 1180, 790); }, 20000));
         window->close(); // the window closes; the program runs on
         EXPECT_FALSE(storedOnDisk().isEmpty());
     }
