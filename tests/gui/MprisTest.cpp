@@ -31,7 +31,6 @@
 
 namespace {
 
-constexpr int kWaitMs = 10000;
 const char* const kPlayer = "org.mpris.MediaPlayer2.Player";
 const char* const kProperties = "org.freedesktop.DBus.Properties";
 

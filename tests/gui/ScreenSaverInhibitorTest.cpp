@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kWaitMs = 5000;
 
 // A desktop's screen saver, on a bus connection of its own.
 class FakeScreenSaver : public QObject {
