@@ -8,6 +8,8 @@
 int checkDualCameraFileType(const Playlist& playlist, int index);
 // The index of the entry's partner, or -1.
 int getAnotherCameraFile(const Playlist& playlist, int index);
+// The same over any list of recordings in date order.
+int getAnotherCameraFile(const std::vector<AMediaFile>& entries, int index);
 // Dual-camera mode is on when the list holds at least one pair.
 bool checkDualCameraFolder(const Playlist& playlist);
 
