@@ -48,9 +48,11 @@ int pmEventIndex(const GpsList& list, int videoType)
     return peak > kEventThresholdG ? (maxWins ? list.GetMaxGIndex() : list.GetMinGIndex()) : -1;
 }
 
-LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
+namespace {
+
+// announce: the controller's lines in the log and on the console, for the opened recording.
+LoadedTrack readTrack(const std::string& videoPath, double durationSeconds, GpsList& list, bool announce)
 {
-    pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - Start !");
     LoadedTrack track;
     track.durationSeconds = pmWholeSeconds(durationSeconds);
     list.ClearAllData();
@@ -61,10 +63,12 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
 
     track.logFile = pmGetGpsLogFile(videoPath);
     if (track.logFile) {
-        pmWriteLog("OnOpenGpsFile() - Found GPS file - " + *track.logFile);
+        if (announce)
+            pmWriteLog("OnOpenGpsFile() - Found GPS file - " + *track.logFile);
         track.loaded = GpsParser().ParseFile(*track.logFile, list);
     } else {
-        pmWriteLog("OnOpenGpsFile() - No GPS file !");
+        if (announce)
+            pmWriteLog("OnOpenGpsFile() - No GPS file !");
         list.ClearAllData();
         track.loaded = readEmbeddedTrack(videoPath, list, track.durationSeconds);
     }
@@ -72,8 +76,9 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
     if (track.loaded) {
         const int frequency = pmGpsFrequency(list.GetDataCount(), track.durationSeconds);
         list.SetGpsFrequency(frequency);
-        std::fprintf(stderr, "OnOpenGpsFile() - GPS data count = %d, GPS frequency = %d\n", list.GetDataCount(),
-                     frequency);
+        if (announce)
+            std::fprintf(stderr, "OnOpenGpsFile() - GPS data count = %d, GPS frequency = %d\n", list.GetDataCount(),
+                         frequency);
         if (list.IsGSensorReady())
             list.SyncVideoDuration(track.durationSeconds);
         list.shrinkToFit();
@@ -81,6 +86,20 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
         if (track.eventIndex >= 0)
             track.eventSecond = track.eventIndex / frequency;
     }
+    return track;
+}
+
+} // namespace
+
+LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
+{
+    pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - Start !");
+    LoadedTrack track = readTrack(videoPath, durationSeconds, list, true);
     pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - End !");
     return track;
+}
+
+LoadedTrack pmReadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
+{
+    return readTrack(videoPath, durationSeconds, list, false);
 }
