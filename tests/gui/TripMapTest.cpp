@@ -1,0 +1,216 @@
+// A trip on the bundled map page against loopback servers: the open recording's whole trip is
+// drawn (the open part stronger, events marked), its figures reach the dashboard, and a click on
+// the route, made through the page, names the recording and the second of the nearest sample.
+#include "DriveCard.h"
+#include "GuiTestSupport.h"
+#include "LoopbackHttpServer.h"
+#include "TempDir.h"
+
+#include "ConnectivityMonitor.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "controls/BitmapButton.h"
+#include "display/MapView.h"
+#include "display/TripController.h"
+#include "library/VideoLibrary.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+
+using LoopbackAnswer = LoopbackHttpServer::Answer;
+constexpr double kStep = DriveCard::kStep;
+
+double latitudeAt(int driveSecond)
+{
+    return DriveCard::latitudeAt(driveSecond);
+}
+
+class TripMap : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        sTiles = new LoopbackHttpServer;
+        sTiles->listen();
+        sTiles->setFallback([](const LoopbackHttpServer::Request&) { return LoopbackAnswer::text("no tile", 404); });
+        sCheck = new LoopbackHttpServer;
+        sCheck->listen();
+        sCheck->setFallback([](const LoopbackHttpServer::Request&) { return LoopbackAnswer::text("<html>up</html>"); });
+        qputenv("KORIV_TILE_URL", (sTiles->baseUrl() + "/tiles/{z}/{x}/{y}.png").toUtf8());
+        sView = new MapView(QRect(0, 0, 480, 300));
+        sView->connectivity()->setReachability([](std::uint32_t& flags) { flags = ReachabilityFlag::Reachable; return true; });
+        sView->connectivity()->setPage(QUrl(sCheck->baseUrl() + "/"));
+        sView->show();
+    }
+
+    static void TearDownTestSuite()
+    {
+        delete sView;
+        delete sTiles;
+        delete sCheck;
+        qunsetenv("KORIV_TILE_URL");
+    }
+
+    // A dual camera's drive of three minutes, the middle one an event, then a minute an hour
+    // later. In date order: FILE0001F, FILE0001R, EMER0002F, EMER0002R, FILE0003F, FILE0003R,
+    // FILE0004F, FILE0004R.
+    void SetUp() override
+    {
+        card.writeMinute("FILE0001", 9, 0, 0);
+        card.writeMinute("EMER0002", 9, 1, 60);
+        card.writeMinute("FILE0003", 9, 2, 120);
+        card.writeMinute("FILE0004", 10, 0, 3600);
+        VideoLibrary library;
+        library.build(card.folder());
+        entries = library.sortByFileDateAndPath();
+        ASSERT_EQ(entries.size(), 8u);
+        controller = std::make_unique<TripController>(sView);
+        controller->setRecordings(entries);
+    }
+
+    static bool openWebMap()
+    {
+        if (sView->IsMapDocReady() && sView->GetMapMpde() == MapView::kModeWebMap)
+            return true;
+        int ready = 0;
+        NotificationCenter::defaultCenter().addObserver(&ready, kMapViewReadyNotification,
+                                                        [&ready](const Notification&) { ++ready; });
+        QTest::mouseClick(sView->mapButton(), Qt::LeftButton);
+        const bool ok = QTest::qWaitFor([&] { return ready > 0; }, 20000);
+        NotificationCenter::defaultCenter().removeObserver(&ready);
+        return ok;
+    }
+
+    static QString evaluate(const QString& script)
+    {
+        QVariant result;
+        bool done = false;
+        sView->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+        return result.toString();
+    }
+
+    static QJsonObject tripState()
+    {
+        return QJsonDocument::fromJson(evaluate("korivTripState()").toUtf8()).object();
+    }
+
+    // A click on the page, as a user's would arrive, at a place of the map.
+    static void clickAt(double latitude, double longitude)
+    {
+        evaluate(QString("(function () {"
+                         "  var p = korivMap.latLngToContainerPoint([%1, %2]);"
+                         "  var box = korivMap.getContainer().getBoundingClientRect();"
+                         "  var x = box.left + p.x, y = box.top + p.y;"
+                         "  document.elementFromPoint(x, y).dispatchEvent(new MouseEvent('click',"
+                         "      { bubbles: true, cancelable: true, view: window, clientX: x, clientY: y }));"
+                         "  return '';"
+                         "})()")
+                     .arg(latitude, 0, 'f', 7)
+                     .arg(longitude, 0, 'f', 7));
+    }
+
+    bool showTrip(int entry)
+    {
+        QSignalSpy shown(controller.get(), &TripController::tripShown);
+        controller->showTrip(entry);
+        return !shown.isEmpty() || shown.wait(10000);
+    }
+
+    static MapView* sView;
+    static LoopbackHttpServer* sTiles;
+    static LoopbackHttpServer* sCheck;
+    TempDir dir;
+    DriveCard card{dir};
+    std::vector<AMediaFile> entries;
+    std::unique_ptr<TripController> controller;
+};
+
+MapView* TripMap::sView = nullptr;
+LoopbackHttpServer* TripMap::sTiles = nullptr;
+LoopbackHttpServer* TripMap::sCheck = nullptr;
+
+} // namespace
+
+TEST_F(TripMap, OpeningARecordingDrawsItsWholeTripAndItsFigures)
+{
+    // Drawn in dashboard mode, the trip waits for the page and is drawn once it loads.
+    ASSERT_TRUE(showTrip(2));
+    EXPECT_EQ(sView->tripFiguresText(), "Trip: 2.4 km, 0:03:00 driving");
+    ASSERT_TRUE(openWebMap());
+    QJsonObject state = tripState();
+    EXPECT_EQ(state.value("parts").toInt(), 3) << "the front camera's recordings";
+    EXPECT_EQ(state.value("points").toInt(), 180);
+    EXPECT_EQ(state.value("current").toInt(), 2);
+    EXPECT_EQ(state.value("markers").toInt(), 1) << "the event recording";
+    EXPECT_EQ(state.value("currentWeight").toInt(), 6);
+
+    // Another recording of the drawn trip, or a rear one (its front is the open part): one
+    // small script, no new read.
+    ASSERT_TRUE(showTrip(4));
+    EXPECT_EQ(tripState().value("current").toInt(), 4);
+    ASSERT_TRUE(showTrip(1));
+    state = tripState();
+    EXPECT_EQ(state.value("current").toInt(), 0);
+    EXPECT_EQ(state.value("parts").toInt(), 3);
+
+    // The later drive is a trip of its own.
+    ASSERT_TRUE(showTrip(6));
+    EXPECT_EQ(tripState().value("parts").toInt(), 1);
+    EXPECT_EQ(sView->tripFiguresText(), "Trip: 0.8 km, 0:01:00 driving");
+
+    // A new list of recordings clears the trip and its figures.
+    controller->setRecordings(entries);
+    EXPECT_EQ(tripState().value("parts").toInt(), 0);
+    EXPECT_EQ(sView->tripFiguresText(), "");
+}
+
+TEST_F(TripMap, AClickOnTheRouteNamesTheRecordingAndSecondOfTheNearestSample)
+{
+    ASSERT_TRUE(openWebMap());
+    ASSERT_TRUE(showTrip(0));
+    ASSERT_TRUE(QTest::qWaitFor([] { return tripState().value("bridge").toBool(); }, 5000));
+    // Second 17 of the event recording (drive second 77), on screen at zoom 17 (a step is
+    // about 12 pixels there).
+    sView->EnableMap(MapView::kStateAvailable);
+    sView->SetPosition(latitudeAt(77), 121.0, 48, 30, 0);
+    sView->ScriptSetZoom(17);
+    QSignalSpy clicked(controller.get(), &TripController::recordingClicked);
+    // The answer may come while the click's script is still being waited for.
+    const auto answers = [&](qsizetype count) { return QTest::qWaitFor([&] { return clicked.count() >= count; }, 5000); };
+    clickAt(latitudeAt(77), 121.0);
+    ASSERT_TRUE(answers(1));
+    EXPECT_EQ(clicked.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(clicked.at(0).at(1).toInt(), 17);
+
+    // A little beside the route and between two samples: the nearer one.
+    clickAt(latitudeAt(77) + 0.3 * kStep, 121.00004);
+    ASSERT_TRUE(answers(2));
+    EXPECT_EQ(clicked.at(1).at(1).toInt(), 17);
+    clickAt(latitudeAt(77) + 0.7 * kStep, 121.0);
+    ASSERT_TRUE(answers(3));
+    EXPECT_EQ(clicked.at(2).at(1).toInt(), 18);
+
+    // Far from any route (about 140 m east): nothing happens.
+    clickAt(latitudeAt(77), 121.0014);
+    runEventLoopFor(500);
+    EXPECT_EQ(clicked.count(), 3);
+    EXPECT_TRUE(tripState().value("hit").isNull());
+
+    // An answer about a recording outside the drawn trip, or a negative one, is not passed on.
+    QSignalSpy fromPage(sView, &MapView::tripRouteClicked);
+    evaluate("korivBridge.routeClicked(6, 5); korivBridge.routeClicked(-1, 5); ''");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fromPage.isEmpty(); }, 5000));
+    runEventLoopFor(200);
+    EXPECT_EQ(fromPage.count(), 1);
+    EXPECT_EQ(clicked.count(), 3);
+}
