@@ -1,23 +1,15 @@
 // The trip commands on a card made here: a dual camera's morning drive of three minutes and a
 // second drive an hour later, each recording with a minute of 1 Hz fixes heading north.
 #include "CommandRunner.h"
+#include "DriveCard.h"
 #include "GpxSchema.h"
-#include "NmeaWriter.h"
-#include "TempDir.h"
-#include "VideoFixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-constexpr double kStep = 1.0 / 8192;                 // degrees of latitude a second
-constexpr double kStepMetres = 13.588805028475779;   // on the 6378.137 km sphere
-constexpr double kKnots = 26.4;                      // 48.6 km/h as the parser reads it
 
 std::string cli(const std::string& arguments)
 {
@@ -39,51 +31,20 @@ size_t count(const std::string& text, const std::string& what)
     return n;
 }
 
-void setLocalDate(const std::string& path, int hour, int minute)
-{
-    std::tm tm{};
-    tm.tm_year = 126;
-    tm.tm_mon = 2;
-    tm.tm_mday = 10;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_isdst = -1;
-    const auto t = std::chrono::system_clock::from_time_t(std::mktime(&tm));
-    std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(t));
-}
-
-// A front and rear minute at hour:minute; its log goes on from where the drive is (second s
-// of the drive, UTC 08:00 + s) and the rear is 65 s long.
-void writePair(const TempDir& card, const std::string& stem, int hour, int minute, int driveSecond)
-{
-    Mp4Options minute60;
-    minute60.duration = 60000;
-    Mp4Options rear = minute60;
-    rear.duration = 65000;
-    setLocalDate(card.write("DCIM/CARDF/" + stem + "F.MP4", makeMp4(minute60)), hour, minute);
-    setLocalDate(card.write("DCIM/CARDR/" + stem + "R.MP4", makeMp4(rear)), hour, minute);
-    NmeaWriter log;
-    for (int s = driveSecond; s < driveSecond + 60; ++s) {
-        const NmeaFix fix{.secondOfDay = 8 * 3600 + s, .latitude = 25.0 + s * kStep, .longitude = 121.0,
-                          .speedKnots = kKnots, .altitude = 30, .date = "100326"};
-        log.rmc(fix).gga(fix);
-    }
-    card.write("DCIM/NMEA/" + stem + "N.NMEA", log.text());
-}
-
 class TripsCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writePair(card, "FILE0001", 9, 0, 0);
-        writePair(card, "EMER0002", 9, 1, 60);
-        writePair(card, "FILE0003", 9, 2, 120);
-        writePair(card, "FILE0004", 10, 0, 3600);
+        card.writeMinute("FILE0001", 9, 0, 0);
+        card.writeMinute("EMER0002", 9, 1, 60);
+        card.writeMinute("FILE0003", 9, 2, 120);
+        card.writeMinute("FILE0004", 10, 0, 3600);
     }
 
-    std::string folder() const { return "'" + card.path() + "/DCIM'"; }
+    std::string folder() const { return "'" + card.folder() + "'"; }
 
-    TempDir card;
+    TempDir dir;
+    DriveCard card{dir};
 };
 
 } // namespace
@@ -97,7 +58,7 @@ TEST_F(TripsCommand, OneLinePerTripWithItsFigures)
     std::snprintf(expected, sizeof expected,
                   "2026-03-10T09:00:00\t2026-03-10T09:03:05\t6\t180\t%.0f\t48.6\t1\n"
                   "2026-03-10T10:00:00\t2026-03-10T10:01:05\t2\t60\t%.0f\t48.6\t0\n",
-                  179 * kStepMetres, 59 * kStepMetres);
+                  179 * DriveCard::kStepMetres, 59 * DriveCard::kStepMetres);
     EXPECT_EQ(tsv.out, expected);
     EXPECT_EQ(runCommand(cli("trips " + folder() + " --format tsv --day 2026-03-11")).out, "");
 
@@ -108,12 +69,12 @@ TEST_F(TripsCommand, OneLinePerTripWithItsFigures)
 
     EXPECT_EQ(runCommand(cli("trips")).exitCode, 2);
     EXPECT_EQ(runCommand(cli("trips " + folder() + " --day 2026-3")).exitCode, 2);
-    EXPECT_EQ(runCommand(cli("trips '" + card.path() + "/missing'")).exitCode, 1);
+    EXPECT_EQ(runCommand(cli("trips '" + dir.path() + "/missing'")).exitCode, 1);
 }
 
 TEST_F(TripsCommand, ADayOrOneOfItsTripsAsGpxThatValidatesAndGpsbabelReadsWithTimes)
 {
-    const std::string day = card.file("day.gpx");
+    const std::string day = dir.file("day.gpx");
     ASSERT_EQ(runCommand(cli("gpx " + folder() + " --day 2026-03-10 -o '" + day + "'")).exitCode, 0);
     const std::string gpx = readFile(day);
     EXPECT_EQ(gpxSchemaErrors(day), "");
@@ -129,7 +90,7 @@ TEST_F(TripsCommand, ADayOrOneOfItsTripsAsGpxThatValidatesAndGpsbabelReadsWithTi
     EXPECT_NE(babel.out.find("Date"), std::string::npos) << babel.out.substr(0, 200);
     EXPECT_EQ(count(babel.out, "2026/03/10,08:0"), 180u) << babel.out.substr(0, 300);
 
-    const std::string second = card.file("second.gpx");
+    const std::string second = dir.file("second.gpx");
     ASSERT_EQ(runCommand(cli("gpx " + folder() + " --day 2026-03-10 --trip 2 -o '" + second + "'")).exitCode, 0);
     EXPECT_EQ(gpxSchemaErrors(second), "");
     EXPECT_EQ(count(readFile(second), "<trkseg>"), 1u);
@@ -138,15 +99,15 @@ TEST_F(TripsCommand, ADayOrOneOfItsTripsAsGpxThatValidatesAndGpsbabelReadsWithTi
     EXPECT_EQ(runCommand(cli("gpx " + folder() + " -o x.gpx")).exitCode, 2) << "a folder needs --day";
 
     // One recording keeps its command, now with times.
-    const std::string one = card.file("one.gpx");
-    ASSERT_EQ(runCommand(cli("gpx '" + card.path() + "/DCIM/CARDF/FILE0004F.MP4' -o '" + one + "'")).exitCode, 0);
+    const std::string one = dir.file("one.gpx");
+    ASSERT_EQ(runCommand(cli("gpx '" + dir.path() + "/DCIM/CARDF/FILE0004F.MP4' -o '" + one + "'")).exitCode, 0);
     EXPECT_EQ(gpxSchemaErrors(one), "");
     EXPECT_EQ(count(readFile(one), "<time>"), 60u);
 }
 
 TEST_F(TripsCommand, CsvOfADayHasARowPerSecond)
 {
-    const std::string path = card.file("day.csv");
+    const std::string path = dir.file("day.csv");
     ASSERT_EQ(runCommand(cli("csv " + folder() + " --day 2026-03-10 -o '" + path + "'")).exitCode, 0);
     const std::string csv = readFile(path);
     EXPECT_EQ(count(csv, "\n"), 241u);
