@@ -26,6 +26,9 @@ var korivAdded = 0;
 // to the pixels of the zoom level it was set at.
 var korivCentre = [0, 0];
 var korivTrip = null;
+// A day's trip is hundreds of lines and tens of thousands of points: drawn on a canvas, not as
+// one SVG element each, in a pane under the route and the car the five functions draw.
+var korivTripRenderer = null;
 var korivBridge = null;
 var korivLastHit = null;
 // How far from the route, in screen pixels, a click still counts as a click on it.
@@ -110,8 +113,12 @@ function AutoLocation() {
 }
 
 function korivTripStyle(current) {
-    return current ? { color: "#e04030", weight: 6, opacity: 0.95, interactive: false }
-                   : { color: "#3f7fd8", weight: 4, opacity: 0.7, interactive: false };
+    if (!korivTripRenderer) {
+        korivMap.createPane("korivTrip").style.zIndex = 350;
+        korivTripRenderer = L.canvas({ padding: 0.5, pane: "korivTrip" });
+    }
+    return current ? { color: "#e04030", weight: 6, opacity: 0.95, interactive: false, renderer: korivTripRenderer }
+                   : { color: "#3f7fd8", weight: 4, opacity: 0.7, interactive: false, renderer: korivTripRenderer };
 }
 
 function clearTrip() {
@@ -142,9 +149,12 @@ function drawTrip(trip) {
         }
         var line = L.polyline(latlngs, korivTripStyle(part.id === trip.current)).addTo(layer);
         if (part.event && latlngs.length > 0) {
+            // The name is a file's: shown as text, never read as markup.
+            var label = document.createElement("span");
+            label.textContent = String(part.name);
             L.circleMarker(latlngs[Math.floor(latlngs.length / 2)],
                            { radius: 7, color: "#7a0010", weight: 2, fillColor: "#ffb300", fillOpacity: 1,
-                             interactive: false }).bindTooltip(String(part.name)).addTo(layer);
+                             renderer: korivTripRenderer }).bindTooltip(label).addTo(layer);
             ++markers;
         }
         parts.push({ id: part.id, latlngs: latlngs, seconds: seconds, line: line });
@@ -165,9 +175,6 @@ function setTripCurrent(id) {
         if (part.id === id)
             part.line.bringToFront();
     }
-    // The car stays on top of every route.
-    if (korivMap.hasLayer(korivCar))
-        korivCar.bringToFront();
     return "1";
 }
 

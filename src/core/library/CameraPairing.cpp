@@ -29,7 +29,7 @@ int getAnotherCameraFile(const Playlist& playlist, int index)
     return getAnotherCameraFile(playlist.entries(), index);
 }
 
-int getAnotherCameraFile(const std::vector<AMediaFile>& entries, int index)
+int getAnotherCameraFile(const std::vector<AMediaFile>& entries, int index, const PathExists& exists)
 {
     const auto at = [&entries](int i) -> const std::string* {
         return i >= 0 && static_cast<size_t>(i) < entries.size() ? &entries[static_cast<size_t>(i)].URL() : nullptr;
@@ -41,7 +41,7 @@ int getAnotherCameraFile(const std::vector<AMediaFile>& entries, int index)
     const std::string* previous = at(index - 1);
     if (!(next && mayBePartners(*path, *next)) && !(previous && mayBePartners(*path, *previous)))
         return -1;
-    auto other = pmGetAnotherCameraFile(*path);
+    auto other = pmGetAnotherCameraFile(*path, exists);
     if (!other)
         return -1;
     if (next && *next == *other)

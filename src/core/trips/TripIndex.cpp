@@ -6,6 +6,8 @@
 #include "library/RecordingName.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -37,13 +39,24 @@ std::int32_t dayKeyOf(const AMediaFile& recording)
 
 TripIndex::TripIndex(const std::vector<AMediaFile>& entries) : mTripOf(entries.size(), -1)
 {
-    // Rear recordings with a front partner wait for their partner's trip.
+    // Rear recordings with a front partner wait for their partner's trip. Where a partner may
+    // lie is asked of the list (the library holds every recording found), not of the disk:
+    // grouping a library touches no file.
+    std::vector<int> cameras(entries.size());
+    std::unordered_set<std::string_view> fronts;
+    fronts.reserve(entries.size() / 2 + 1);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        cameras[i] = pmGetCameraType(entries[i].URL());
+        if (cameras[i] == CameraFront)
+            fronts.insert(entries[i].URL());
+    }
+    const PathExists listed = [&fronts](const std::string& path) { return fronts.contains(path); };
     std::vector<int> frontOf(entries.size(), -1);
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        if (pmGetCameraType(entries[size_t(i)].URL()) != CameraRear)
+        if (cameras[size_t(i)] != CameraRear)
             continue;
-        const int partner = getAnotherCameraFile(entries, i);
-        if (partner >= 0 && pmGetCameraType(entries[size_t(partner)].URL()) == CameraFront)
+        const int partner = getAnotherCameraFile(entries, i, listed);
+        if (partner >= 0 && cameras[size_t(partner)] == CameraFront)
             frontOf[size_t(i)] = partner;
     }
 
