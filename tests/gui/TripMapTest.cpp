@@ -1,7 +1,9 @@
 // A trip on the bundled map page against loopback servers: the open recording's whole trip is
-// drawn (the open part stronger, events marked), its figures reach the dashboard, and a click on
-// the route, made through the page, names the recording and the second of the nearest sample.
+// drawn (the open part stronger, events marked), its figures reach the dashboard, a click on the
+// route, made through the page, names the recording and the second of the nearest sample, and
+// the export dialog writes the recording, its trip or its day.
 #include "DriveCard.h"
+#include "GpxSchema.h"
 #include "GuiTestSupport.h"
 #include "LoopbackHttpServer.h"
 #include "TempDir.h"
@@ -11,11 +13,15 @@
 #include "NotificationNames.h"
 #include "controls/BitmapButton.h"
 #include "display/MapView.h"
+#include "display/TrackExportDialog.h"
 #include "display/TripController.h"
 #include "library/VideoLibrary.h"
 
+#include <QComboBox>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
@@ -126,6 +132,17 @@ protected:
         return !shown.isEmpty() || shown.wait(10000);
     }
 
+    // Bright pixels along the dashboard's bottom strip, where the trip's figures go.
+    static int brightPixelsInBottomStrip()
+    {
+        const QImage panel = sView->panelImage();
+        int bright = 0;
+        for (int y = panel.height() - MapView::kInfoBarHeight; y < panel.height(); ++y)
+            for (int x = 0; x < panel.width() - 45; ++x)
+                bright += qGray(panel.pixel(x, y)) > 200;
+        return bright;
+    }
+
     static MapView* sView;
     static LoopbackHttpServer* sTiles;
     static LoopbackHttpServer* sCheck;
@@ -146,6 +163,10 @@ TEST_F(TripMap, OpeningARecordingDrawsItsWholeTripAndItsFigures)
     // Drawn in dashboard mode, the trip waits for the page and is drawn once it loads.
     ASSERT_TRUE(showTrip(2));
     EXPECT_EQ(sView->tripFiguresText(), "Trip: 2.4 km, 0:03:00 driving");
+    ASSERT_EQ(sView->GetMapMpde(), MapView::kModeDashboard);
+    EXPECT_GT(brightPixelsInBottomStrip(), 20) << "the figures are written along the bottom";
+    sView->clearTripFigures();
+    EXPECT_EQ(brightPixelsInBottomStrip(), 0);
     ASSERT_TRUE(openWebMap());
     QJsonObject state = tripState();
     EXPECT_EQ(state.value("parts").toInt(), 3) << "the front camera's recordings";
@@ -213,4 +234,60 @@ TEST_F(TripMap, AClickOnTheRouteNamesTheRecordingAndSecondOfTheNearestSample)
     runEventLoopFor(200);
     EXPECT_EQ(fromPage.count(), 1);
     EXPECT_EQ(clicked.count(), 3);
+}
+
+TEST_F(TripMap, TheExportDialogOffersWhatTheRecordingBelongsToAndWritesIt)
+{
+    TempDir exports;
+    const QString folder = QString::fromStdString(exports.path());
+    // A recording alone in its trip is offered with its day only.
+    TrackExportDialog alone(nullptr, folder, controller->exportNames(6));
+    ASSERT_EQ(alone.scopeBox()->count(), 2);
+    EXPECT_EQ(alone.scopeBox()->itemText(1), "This day");
+
+    auto* dialog = new TrackExportDialog(nullptr, folder, controller->exportNames(3));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    std::optional<std::tuple<QString, ExportScope, ExportFormat>> chosen;
+    QObject::connect(dialog, &TrackExportDialog::exportChosen, [&](const QString& path, ExportScope scope, ExportFormat format) {
+        chosen = {path, scope, format};
+    });
+    dialog->show();
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Export the track");
+    ASSERT_EQ(dialog->scopeBox()->count(), 3);
+    EXPECT_EQ(dialog->scopeBox()->itemText(0), "This recording");
+    EXPECT_EQ(name->text(), "EMER0002R.kml");
+    dialog->scopeBox()->setCurrentIndex(1);
+    EXPECT_EQ(name->text(), "FILE0001F-FILE0003F.kml");
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->currentText(), "KML (*.kml)");
+    QTest::keyClick(types, Qt::Key_Down); // as a user picks the next type
+    ASSERT_EQ(types->currentText(), "GPX 1.1 (*.gpx)");
+    EXPECT_EQ(name->text(), "FILE0001F-FILE0003F.gpx");
+    dialog->scopeBox()->setCurrentIndex(2);
+    EXPECT_EQ(name->text(), "2026-03-10.gpx");
+    dialog->scopeBox()->setCurrentIndex(1);
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chosen.has_value(); }, 5000));
+
+    // The trip of the rear recording is its front's: three segments, times and all.
+    const auto [path, scope, format] = *chosen;
+    EXPECT_EQ(path, folder + "/FILE0001F-FILE0003F.gpx");
+    ASSERT_TRUE(controller->exportJourney(path, format, scope, 3));
+    EXPECT_EQ(gpxSchemaErrors(path.toStdString()), "");
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray gpx = written.readAll();
+    EXPECT_EQ(gpx.count("<trkseg>"), 3);
+    EXPECT_EQ(gpx.count("<time>"), 180);
+    EXPECT_TRUE(gpx.contains("<name>FILE0001F-FILE0003F</name>"));
+
+    const QString csv = folder + "/day.csv";
+    ASSERT_TRUE(controller->exportJourney(csv, ExportFormat::Csv, ExportScope::Day, 3));
+    QFile rows(csv);
+    ASSERT_TRUE(rows.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rows.readAll().count('\n'), 241);
+    EXPECT_FALSE(controller->exportJourney(folder + "/missing/x.kml", ExportFormat::Kml, ExportScope::Recording, 3));
 }

@@ -102,9 +102,20 @@ void TripController::onRouteClicked(int entry, int second)
     emit recordingClicked(entry, second);
 }
 
-bool TripController::offers(ExportScope scope, int entry) const
+TrackExportDialog::Names TripController::exportNames(int entry) const
 {
-    return pmExportRecordings(*mIndex, *mEntries, scope, entry).size() > 1;
+    TrackExportDialog::Names names;
+    if (mIndex->tripOf(entry) < 0)
+        return names;
+    const auto stem = [this](int at) { return QFileInfo(QString::fromStdString((*mEntries)[size_t(at)].URL())).completeBaseName(); };
+    names.recording = stem(entry);
+    const std::vector<int> trip = pmExportRecordings(*mIndex, *mEntries, ExportScope::Trip, entry);
+    if (trip.size() > 1)
+        names.trip = stem(trip.front()) + "-" + stem(trip.back());
+    const std::optional<FileTime>& date = (*mEntries)[size_t(entry)].fileDate();
+    if (date && pmExportRecordings(*mIndex, *mEntries, ExportScope::Day, entry).size() > 1)
+        names.day = QString::fromStdString(pmDateText(*date)).replace('/', '-');
+    return names;
 }
 
 bool TripController::exportJourney(const QString& path, ExportFormat format, ExportScope scope, int entry)

@@ -6,6 +6,7 @@
 // on a worker (a day's drive is hundreds of files) and kept, so only the first drawing of a trip
 // reads them and moving within a drawn trip costs one small script.
 
+#include "TrackExportDialog.h"
 #include "export/TrackExport.h"
 #include "trips/ExportScope.h"
 #include "trips/TrackCache.h"
@@ -41,8 +42,10 @@ public:
     // The trip drawn now, -1 for none.
     int shownTrip() const { return mShownTrip; }
 
-    // Whether the scope around the entry holds more than the entry (the export offers it).
-    bool offers(ExportScope scope, int entry) const;
+    // The file names the export dialog suggests for the entry: its own name, its trip's first
+    // and last ("FILE0001F-FILE0480F"), its day ("2026-03-10"); a trip or day holding nothing
+    // but the entry is not offered.
+    TrackExportDialog::Names exportNames(int entry) const;
     // Writes the scope around the entry; the file's name titles it. Reads the tracks it has not
     // kept yet, on the calling thread. False when nothing could be written.
     bool exportJourney(const QString& path, ExportFormat format, ExportScope scope, int entry);
