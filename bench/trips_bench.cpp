@@ -61,11 +61,7 @@ int main()
 
     TempDir dir;
     const DriveCard card(dir);
-    for (int minute = 0; minute < 480; ++minute) {
-        char stem[16];
-        std::snprintf(stem, sizeof stem, "FILE%04d", minute);
-        card.writeMinute(stem, 9 + minute / 60, minute % 60, minute * 60);
-    }
+    card.writeDay(480);
     VideoLibrary scanned;
     scanned.build(card.folder());
     const std::vector<AMediaFile> day = scanned.sortByFileDateAndPath();

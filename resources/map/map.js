@@ -218,6 +218,21 @@ function korivRouteClick(event) {
         korivBridge.routeClicked(hit.id, hit.second);
 }
 
+// What the application's tests and benchmarks do as a user would: a click at a place of the
+// map, dispatched to whatever the page shows there. "0" when the place is off the screen.
+function korivClickAt(lat, lon) {
+    var point = korivMap.latLngToContainerPoint([lat, lon]);
+    var box = korivMap.getContainer().getBoundingClientRect();
+    var x = box.left + point.x;
+    var y = box.top + point.y;
+    var target = document.elementFromPoint(x, y);
+    if (!target)
+        return "0";
+    target.dispatchEvent(new MouseEvent("click", { bubbles: true, cancelable: true, view: window,
+                                                   clientX: x, clientY: y }));
+    return "1";
+}
+
 // What the application's tests read back: the trip as drawn, and the last click's sample.
 function korivTripState() {
     var state = { parts: 0, points: 0, current: null, markers: 0, bridge: korivBridge !== null,

@@ -5,13 +5,9 @@
 #include "DriveCard.h"
 #include "GpxSchema.h"
 #include "GuiTestSupport.h"
-#include "LoopbackHttpServer.h"
+#include "LoopbackWebMap.h"
 #include "TempDir.h"
 
-#include "ConnectivityMonitor.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
-#include "controls/BitmapButton.h"
 #include "display/MapView.h"
 #include "display/TrackExportDialog.h"
 #include "display/TripController.h"
@@ -24,13 +20,10 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <gtest/gtest.h>
 
 namespace {
 
-using LoopbackAnswer = LoopbackHttpServer::Answer;
 constexpr double kStep = DriveCard::kStep;
 
 double latitudeAt(int driveSecond)
@@ -42,25 +35,14 @@ class TripMap : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        sTiles = new LoopbackHttpServer;
-        sTiles->listen();
-        sTiles->setFallback([](const LoopbackHttpServer::Request&) { return LoopbackAnswer::text("no tile", 404); });
-        sCheck = new LoopbackHttpServer;
-        sCheck->listen();
-        sCheck->setFallback([](const LoopbackHttpServer::Request&) { return LoopbackAnswer::text("<html>up</html>"); });
-        qputenv("KORIV_TILE_URL", (sTiles->baseUrl() + "/tiles/{z}/{x}/{y}.png").toUtf8());
-        sView = new MapView(QRect(0, 0, 480, 300));
-        sView->connectivity()->setReachability([](std::uint32_t& flags) { flags = ReachabilityFlag::Reachable; return true; });
-        sView->connectivity()->setPage(QUrl(sCheck->baseUrl() + "/"));
-        sView->show();
+        sMap = new LoopbackWebMap;
+        sView = sMap->view();
     }
 
     static void TearDownTestSuite()
     {
-        delete sView;
-        delete sTiles;
-        delete sCheck;
-        qunsetenv("KORIV_TILE_URL");
+        delete sMap;
+        sView = nullptr;
     }
 
     // A dual camera's drive of three minutes, the middle one an event, then a minute an hour
@@ -80,30 +62,8 @@ protected:
         controller->setRecordings(entries);
     }
 
-    static bool openWebMap()
-    {
-        if (sView->IsMapDocReady() && sView->GetMapMpde() == MapView::kModeWebMap)
-            return true;
-        int ready = 0;
-        NotificationCenter::defaultCenter().addObserver(&ready, kMapViewReadyNotification,
-                                                        [&ready](const Notification&) { ++ready; });
-        QTest::mouseClick(sView->mapButton(), Qt::LeftButton);
-        const bool ok = QTest::qWaitFor([&] { return ready > 0; }, 20000);
-        NotificationCenter::defaultCenter().removeObserver(&ready);
-        return ok;
-    }
-
-    static QString evaluate(const QString& script)
-    {
-        QVariant result;
-        bool done = false;
-        sView->webView()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
-        return result.toString();
-    }
+    static bool openWebMap() { return sMap->openWebMap(); }
+    static QString evaluate(const QString& script) { return sMap->evaluate(script); }
 
     static QJsonObject tripState()
     {
@@ -113,16 +73,7 @@ protected:
     // A click on the page, as a user's would arrive, at a place of the map.
     static void clickAt(double latitude, double longitude)
     {
-        evaluate(QString("(function () {"
-                         "  var p = korivMap.latLngToContainerPoint([%1, %2]);"
-                         "  var box = korivMap.getContainer().getBoundingClientRect();"
-                         "  var x = box.left + p.x, y = box.top + p.y;"
-                         "  document.elementFromPoint(x, y).dispatchEvent(new MouseEvent('click',"
-                         "      { bubbles: true, cancelable: true, view: window, clientX: x, clientY: y }));"
-                         "  return '';"
-                         "})()")
-                     .arg(latitude, 0, 'f', 7)
-                     .arg(longitude, 0, 'f', 7));
+        EXPECT_EQ(evaluate(QString("korivClickAt(%1, %2)").arg(latitude, 0, 'f', 7).arg(longitude, 0, 'f', 7)), "1");
     }
 
     bool showTrip(int entry)
@@ -143,18 +94,16 @@ protected:
         return bright;
     }
 
+    static LoopbackWebMap* sMap;
     static MapView* sView;
-    static LoopbackHttpServer* sTiles;
-    static LoopbackHttpServer* sCheck;
     TempDir dir;
     DriveCard card{dir};
     std::vector<AMediaFile> entries;
     std::unique_ptr<TripController> controller;
 };
 
+LoopbackWebMap* TripMap::sMap = nullptr;
 MapView* TripMap::sView = nullptr;
-LoopbackHttpServer* TripMap::sTiles = nullptr;
-LoopbackHttpServer* TripMap::sCheck = nullptr;
 
 } // namespace
 

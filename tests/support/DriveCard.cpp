@@ -1,25 +1,18 @@
 #include "DriveCard.h"
 
+#include "LocalDate.h"
 #include "NmeaWriter.h"
 #include "VideoFixtures.h"
 
 #include <chrono>
-#include <ctime>
+#include <cstdio>
 #include <filesystem>
 
 namespace {
 
 void setLocalDate(const std::string& path, int hour, int minute)
 {
-    std::tm tm{};
-    tm.tm_year = 126;
-    tm.tm_mon = 2;
-    tm.tm_mday = 10;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_isdst = -1;
-    const auto t = std::chrono::system_clock::from_time_t(std::mktime(&tm));
-    std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(t));
+    std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(localFileTime(2026, 3, 10, hour, minute)));
 }
 
 } // namespace
@@ -40,4 +33,13 @@ void DriveCard::writeMinute(const std::string& stem, int hour, int minute, int d
         log.rmc(fix).gga(fix);
     }
     mDir.write("DCIM/NMEA/" + stem + "N.NMEA", log.text());
+}
+
+void DriveCard::writeDay(int minutes) const
+{
+    for (int minute = 0; minute < minutes; ++minute) {
+        char stem[16];
+        std::snprintf(stem, sizeof stem, "FILE%04d", minute);
+        writeMinute(stem, 9 + minute / 60, minute % 60, minute * 60);
+    }
 }

@@ -20,6 +20,9 @@ public:
     // DCIM/CARDF/<stem>F.MP4 (and DCIM/CARDR/<stem>R.MP4) at hour:minute, and
     // DCIM/NMEA/<stem>N.NMEA from driveSecond on.
     void writeMinute(const std::string& stem, int hour, int minute, int driveSecond, bool rear = true) const;
+    // A day of one drive from 09:00: FILE0000 to FILE<minutes - 1>, front and rear, minute m
+    // going on from drive second 60 m.
+    void writeDay(int minutes) const;
     // The folder to scan.
     std::string folder() const { return mDir.file("DCIM"); }
     static double latitudeAt(int driveSecond) { return 25.0 + driveSecond * kStep; }

@@ -3,32 +3,16 @@
 #include "CommandRunner.h"
 #include "DriveCard.h"
 #include "GpxSchema.h"
+#include "TextFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 std::string cli(const std::string& arguments)
 {
     return std::string(KORIV_CLI_PATH) + " " + arguments;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-size_t count(const std::string& text, const std::string& what)
-{
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
 }
 
 class TripsCommand : public ::testing::Test {
@@ -76,11 +60,11 @@ TEST_F(TripsCommand, ADayOrOneOfItsTripsAsGpxThatValidatesAndGpsbabelReadsWithTi
 {
     const std::string day = dir.file("day.gpx");
     ASSERT_EQ(runCommand(cli("gpx " + folder() + " --day 2026-03-10 -o '" + day + "'")).exitCode, 0);
-    const std::string gpx = readFile(day);
+    const std::string gpx = readTextFile(day);
     EXPECT_EQ(gpxSchemaErrors(day), "");
-    EXPECT_EQ(count(gpx, "<trkseg>"), 4u) << "one per recording of the front camera";
-    EXPECT_EQ(count(gpx, "<trkpt "), 240u);
-    EXPECT_EQ(count(gpx, "<time>"), 240u);
+    EXPECT_EQ(countOf(gpx, "<trkseg>"), 4u) << "one per recording of the front camera";
+    EXPECT_EQ(countOf(gpx, "<trkpt "), 240u);
+    EXPECT_EQ(countOf(gpx, "<time>"), 240u);
     EXPECT_NE(gpx.find("<time>2026-03-10T08:00:00Z</time>"), std::string::npos);
     EXPECT_NE(gpx.find("<time>2026-03-10T09:00:59Z</time>"), std::string::npos);
 
@@ -88,12 +72,12 @@ TEST_F(TripsCommand, ADayOrOneOfItsTripsAsGpxThatValidatesAndGpsbabelReadsWithTi
     const CommandResult babel = runCommand("gpsbabel -t -i gpx -f '" + day + "' -o unicsv,utc=0 -F -");
     ASSERT_EQ(babel.exitCode, 0);
     EXPECT_NE(babel.out.find("Date"), std::string::npos) << babel.out.substr(0, 200);
-    EXPECT_EQ(count(babel.out, "2026/03/10,08:0"), 180u) << babel.out.substr(0, 300);
+    EXPECT_EQ(countOf(babel.out, "2026/03/10,08:0"), 180u) << babel.out.substr(0, 300);
 
     const std::string second = dir.file("second.gpx");
     ASSERT_EQ(runCommand(cli("gpx " + folder() + " --day 2026-03-10 --trip 2 -o '" + second + "'")).exitCode, 0);
     EXPECT_EQ(gpxSchemaErrors(second), "");
-    EXPECT_EQ(count(readFile(second), "<trkseg>"), 1u);
+    EXPECT_EQ(countOf(readTextFile(second), "<trkseg>"), 1u);
     EXPECT_EQ(runCommand(cli("gpx " + folder() + " --day 2026-03-10 --trip 3 -o x.gpx")).exitCode, 1);
     EXPECT_EQ(runCommand(cli("gpx " + folder() + " --trip 1 -o x.gpx")).exitCode, 2) << "--trip needs --day";
     EXPECT_EQ(runCommand(cli("gpx " + folder() + " -o x.gpx")).exitCode, 2) << "a folder needs --day";
@@ -102,15 +86,15 @@ TEST_F(TripsCommand, ADayOrOneOfItsTripsAsGpxThatValidatesAndGpsbabelReadsWithTi
     const std::string one = dir.file("one.gpx");
     ASSERT_EQ(runCommand(cli("gpx '" + dir.path() + "/DCIM/CARDF/FILE0004F.MP4' -o '" + one + "'")).exitCode, 0);
     EXPECT_EQ(gpxSchemaErrors(one), "");
-    EXPECT_EQ(count(readFile(one), "<time>"), 60u);
+    EXPECT_EQ(countOf(readTextFile(one), "<time>"), 60u);
 }
 
 TEST_F(TripsCommand, CsvOfADayHasARowPerSecond)
 {
     const std::string path = dir.file("day.csv");
     ASSERT_EQ(runCommand(cli("csv " + folder() + " --day 2026-03-10 -o '" + path + "'")).exitCode, 0);
-    const std::string csv = readFile(path);
-    EXPECT_EQ(count(csv, "\n"), 241u);
-    EXPECT_EQ(count(csv, ",EMER0002F.MP4\n"), 60u);
+    const std::string csv = readTextFile(path);
+    EXPECT_EQ(countOf(csv, "\n"), 241u);
+    EXPECT_EQ(countOf(csv, ",EMER0002F.MP4\n"), 60u);
     EXPECT_NE(csv.find("2026-03-10T08:01:00Z,"), std::string::npos);
 }

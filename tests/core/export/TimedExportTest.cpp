@@ -2,7 +2,9 @@
 // point, CSV with one row per second, KML with one line per recording.
 #include "CommaLocale.h"
 #include "GpxSchema.h"
+#include "LocalDate.h"
 #include "TempDir.h"
+#include "TextFiles.h"
 #include "export/CsvWriter.h"
 #include "export/GpxWriter.h"
 #include "export/KmlExport.h"
@@ -12,26 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-size_t count(const std::string& text, const std::string& what)
-{
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -94,11 +80,11 @@ TEST(TimedExport, ADayIsOneGpxTrackWithASegmentPerRecordingAndUtcTimes)
         TrackSegment::of(logged, "FILE0003F.MP4", pmFileTimeOf(*pmUtcMillis(2026, 3, 10, 8, 0, 0)))};
     const std::string path = dir.file("day.gpx");
     ASSERT_TRUE(pmWriteGpx(path, day, "2026-03-10 <day>"));
-    const std::string gpx = readFile(path);
+    const std::string gpx = readTextFile(path);
     EXPECT_EQ(gpxSchemaErrors(path), "");
-    EXPECT_EQ(count(gpx, "<trkseg>"), 2u) << "a recording without positions adds no segment";
-    EXPECT_EQ(count(gpx, "<trkpt "), 5u);
-    EXPECT_EQ(count(gpx, "<time>"), 5u);
+    EXPECT_EQ(countOf(gpx, "<trkseg>"), 2u) << "a recording without positions adds no segment";
+    EXPECT_EQ(countOf(gpx, "<trkpt "), 5u);
+    EXPECT_EQ(countOf(gpx, "<time>"), 5u);
     EXPECT_NE(gpx.find("<name>2026-03-10 &lt;day&gt;</name>"), std::string::npos);
     EXPECT_NE(gpx.find("<trkpt lat=\"25.000000\" lon=\"121.500000\"><ele>35.2</ele><time>2026-03-10T07:00:00Z</time>"
                        "</trkpt>\n<trkpt lat=\"25.000099\" lon=\"121.500000\"><time>2026-03-10T07:00:01Z</time>"),
@@ -122,20 +108,12 @@ TEST(TimedExport, CsvHasARowPerSecondInUtcAndLocalTimeAcrossADaylightSavingChang
     const GpsList drive = track(60, 52.5);
     GpsList noFix;
     noFix.InsertData(0, 0, 0, -1, -1);
-    std::tm local{};
-    local.tm_year = 126;
-    local.tm_mon = 2;
-    local.tm_mday = 29;
-    local.tm_hour = 1;
-    local.tm_min = 59;
-    local.tm_sec = 30;
-    local.tm_isdst = -1;
-    const FileTime start = std::chrono::system_clock::from_time_t(std::mktime(&local));
+    const FileTime start = localFileTime(2026, 3, 29, 1, 59, 30);
     const std::vector<TrackSegment> segments{TrackSegment::of(drive, "FILE0001F.MP4", start),
                                              TrackSegment::of(noFix, "odd, \"name\".MP4", std::nullopt)};
     const std::string path = dir.file("trip.csv");
     ASSERT_TRUE(pmWriteCsv(path, segments));
-    const std::vector<std::string> rows = lines(readFile(path));
+    const std::vector<std::string> rows = lines(readTextFile(path));
     ASSERT_EQ(rows.size(), 62u);
     EXPECT_EQ(rows[0] + "\n", kCsvHeader);
     EXPECT_EQ(rows[1], "2026-03-29T00:59:30Z,2026-03-29 01:59:30,52.500000,121.500000,36.0,90.0,35.2,0.125,-0.500,1.000,"
@@ -165,9 +143,9 @@ TEST(TimedExport, KmlOfSeveralRecordingsHasALinePerRecordingAndTheFormatFollowsT
     const std::string path = dir.file("trip.KML");
     ASSERT_EQ(pmExportFormatOf(path), ExportFormat::Kml);
     ASSERT_TRUE(pmExportSegments(path, ExportFormat::Kml, segments, "trip", now));
-    const std::string kml = readFile(path);
-    EXPECT_EQ(count(kml, "<LineString>"), 2u);
-    EXPECT_EQ(count(kml, "0.000000,0.000000"), 0u) << "a recording without positions draws no line to 0, 0";
+    const std::string kml = readTextFile(path);
+    EXPECT_EQ(countOf(kml, "<LineString>"), 2u);
+    EXPECT_EQ(countOf(kml, "0.000000,0.000000"), 0u) << "a recording without positions draws no line to 0, 0";
     EXPECT_NE(kml.find("<coordinates>121.500000,25.000000</coordinates>"), std::string::npos) << "start";
     EXPECT_NE(kml.find("<coordinates>121.500000,25.500099</coordinates>"), std::string::npos) << "end";
 

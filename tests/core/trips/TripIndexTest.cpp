@@ -1,10 +1,10 @@
 // Grouping recordings into trips from their dates and lengths alone, as the library holds them.
+#include "LocalDate.h"
 #include "trips/ExportScope.h"
 #include "trips/TripIndex.h"
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 
 namespace {
 
@@ -12,15 +12,7 @@ using std::chrono::seconds;
 
 FileTime localTime(int day, int hour, int minute, int second)
 {
-    std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = 2;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    t.tm_isdst = -1;
-    return std::chrono::system_clock::from_time_t(std::mktime(&t));
+    return localFileTime(2026, 3, day, hour, minute, second);
 }
 
 const FileTime kNine = localTime(10, 9, 0, 0);

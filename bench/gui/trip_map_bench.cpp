@@ -6,9 +6,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/trip_map_bench
 
+#include "BenchMapPage.h"
 #include "DriveCard.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
 #include "TempDir.h"
 #include "display/MapScript.h"
 #include "display/MapView.h"
@@ -26,7 +25,6 @@
 #include <QWebEngineView>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -62,33 +60,19 @@ double timedTrip(TripController& trips, QWebEnginePage* page, int entry)
 
 int main(int argc, char** argv)
 {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("KORIV_TILE_URL", "http://127.0.0.1:9/{z}/{x}/{y}.png");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareWebEngine();
     QApplication app(argc, argv);
 
     TempDir dir;
     const DriveCard card(dir);
-    for (int minute = 0; minute < 480; ++minute) {
-        char stem[16];
-        std::snprintf(stem, sizeof stem, "FILE%04d", minute);
-        card.writeMinute(stem, 9 + minute / 60, minute % 60, minute * 60);
-    }
+    card.writeDay(480);
     VideoLibrary library;
     library.build(card.folder());
     const std::vector<AMediaFile> entries = library.sortByFileDateAndPath();
 
     MapView map(QRect(0, 0, 480, 300));
-    map.show();
-    bool ready = false;
-    NotificationCenter::defaultCenter().addObserver(&ready, kMapViewReadyNotification, [&](const Notification&) { ready = true; });
-    map.setBOnLine(true);
-    map.SetMapMode(MapView::kModeWebMap);
-    if (!QTest::qWaitFor([&] { return ready; }, 30000)) {
-        std::fprintf(stderr, "trip_map_bench: the map page did not load\n");
+    if (!loadMapPage(map, "trip_map_bench"))
         return 1;
-    }
     QWebEnginePage* page = map.webView()->page();
     TripController trips(&map);
     trips.setRecordings(entries);
@@ -131,12 +115,7 @@ int main(int argc, char** argv)
     QSignalSpy clicked(&trips, &TripController::recordingClicked);
     QElapsedTimer click;
     click.start();
-    page->runJavaScript(QString("(function () { var p = korivMap.latLngToContainerPoint([%1, 121]);"
-                                " var box = korivMap.getContainer().getBoundingClientRect();"
-                                " var x = box.left + p.x, y = box.top + p.y;"
-                                " document.elementFromPoint(x, y).dispatchEvent(new MouseEvent('click',"
-                                " { bubbles: true, cancelable: true, view: window, clientX: x, clientY: y })); })()")
-                            .arg(latitude, 0, 'f', 7));
+    page->runJavaScript(QString("korivClickAt(%1, 121)").arg(latitude, 0, 'f', 7));
     const bool named = clicked.wait(10000);
     std::printf("click on the route to the recording and second named: %.1f ms (%s)\n", click.nsecsElapsed() / 1e6,
                 named ? qPrintable(QString("entry %1, second %2").arg(clicked.at(0).at(0).toInt()).arg(clicked.at(0).at(1).toInt()))
