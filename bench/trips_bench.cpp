@@ -9,7 +9,6 @@
 #include "GpxSchema.h"
 #include "TempDir.h"
 #include "export/GpxWriter.h"
-#include "library/VideoLibrary.h"
 #include "trips/TripIndex.h"
 #include "trips/TripSegments.h"
 
@@ -62,9 +61,7 @@ int main()
     TempDir dir;
     const DriveCard card(dir);
     card.writeDay(480);
-    VideoLibrary scanned;
-    scanned.build(card.folder());
-    const std::vector<AMediaFile> day = scanned.sortByFileDateAndPath();
+    const std::vector<AMediaFile> day = card.scan();
     const TripIndex index(day);
     const std::vector<int> chain = index.chainOnDay(day, {2026, 3, 10});
     const std::string gpx = dir.file("day.gpx");

@@ -13,7 +13,6 @@
 #include "display/MapView.h"
 #include "display/TripController.h"
 #include "display/TripRouteScript.h"
-#include "library/VideoLibrary.h"
 #include "trips/TripIndex.h"
 #include "trips/TripSegments.h"
 
@@ -66,9 +65,7 @@ int main(int argc, char** argv)
     TempDir dir;
     const DriveCard card(dir);
     card.writeDay(480);
-    VideoLibrary library;
-    library.build(card.folder());
-    const std::vector<AMediaFile> entries = library.sortByFileDateAndPath();
+    const std::vector<AMediaFile> entries = card.scan();
 
     MapView map(QRect(0, 0, 480, 300));
     if (!loadMapPage(map, "trip_map_bench"))

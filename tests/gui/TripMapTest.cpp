@@ -11,7 +11,6 @@
 #include "display/MapView.h"
 #include "display/TrackExportDialog.h"
 #include "display/TripController.h"
-#include "library/VideoLibrary.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -54,9 +53,7 @@ protected:
         card.writeMinute("EMER0002", 9, 1, 60);
         card.writeMinute("FILE0003", 9, 2, 120);
         card.writeMinute("FILE0004", 10, 0, 3600);
-        VideoLibrary library;
-        library.build(card.folder());
-        entries = library.sortByFileDateAndPath();
+        entries = card.scan();
         ASSERT_EQ(entries.size(), 8u);
         controller = std::make_unique<TripController>(sView);
         controller->setRecordings(entries);

@@ -3,6 +3,7 @@
 #include "LocalDate.h"
 #include "NmeaWriter.h"
 #include "VideoFixtures.h"
+#include "library/VideoLibrary.h"
 
 #include <chrono>
 #include <cstdio>
@@ -42,4 +43,11 @@ void DriveCard::writeDay(int minutes) const
         std::snprintf(stem, sizeof stem, "FILE%04d", minute);
         writeMinute(stem, 9 + minute / 60, minute % 60, minute * 60);
     }
+}
+
+std::vector<AMediaFile> DriveCard::scan() const
+{
+    VideoLibrary library;
+    library.build(folder());
+    return library.sortByFileDateAndPath();
 }

@@ -6,8 +6,10 @@
 // goes on from the drive's second it is given, at 08:00:00 UTC plus that second.
 
 #include "TempDir.h"
+#include "library/AMediaFile.h"
 
 #include <string>
+#include <vector>
 
 class DriveCard {
 public:
@@ -25,6 +27,8 @@ public:
     void writeDay(int minutes) const;
     // The folder to scan.
     std::string folder() const { return mDir.file("DCIM"); }
+    // The card's recordings as the library finds them, in date order.
+    std::vector<AMediaFile> scan() const;
     static double latitudeAt(int driveSecond) { return 25.0 + driveSecond * kStep; }
 
 private:
