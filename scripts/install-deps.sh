@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ clang ccache pkg-config googletest libgtest-dev libbenchmark-dev
   # Qt 6 and its tools
-  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-webchannel-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   # media: FFmpeg libraries for frames and durations, GStreamer for playback, ffmpeg for sample clips
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
@@ -18,6 +18,8 @@ packages=(
   fonts-urw-base35 fonts-liberation fonts-noto-core fonts-noto-cjk fonts-thai-tlwg
   # the sample card's burnt-in clock font, and the NMEA benchmark's peer
   fonts-dejavu-core gpsbabel
+  # validating the GPX files the tests write against the GPX 1.1 schema
+  libxml2-utils
   # a decimal-comma locale for the tests of locale-independent numbers
   locales
   # headless runs and screenshots

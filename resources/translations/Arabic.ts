@@ -464,6 +464,29 @@ Copyright © 2026 Koriv. All rights reserved.</source>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>توجد تسجيلات</translation>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>تصدير المسار</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>تصدير:</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>هذا التسجيل</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>هذه الرحلة</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>هذا اليوم</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>الرحلة: %1، مدة القيادة %2</translation>
     </message>
 </context>
 </TS>

@@ -464,6 +464,29 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Obsahuje záznamy</translation>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>Exportovat trasu</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>Exportovat:</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>Tento záznam</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>Tato jízda</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>Tento den</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>Jízda: %1, řízení %2</translation>
     </message>
 </context>
 </TS>

@@ -464,6 +464,29 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Met opnamen</translation>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>Route exporteren</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>Exporteren:</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>Deze opname</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>Deze rit</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>Deze dag</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>Rit: %1, %2 rijden</translation>
     </message>
 </context>
 </TS>

@@ -464,6 +464,29 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Has recordings</translation>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>Export the track</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>Export:</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>This recording</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>This trip</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>This day</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>Trip: %1, %2 driving</translation>
     </message>
 </context>
 </TS>

@@ -464,6 +464,29 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Contient des enregistrements</translation>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>Exporter le trajet</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>Exporter :</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>Cet enregistrement</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>Ce trajet</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>Cette journée</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>Trajet : %1, %2 de conduite</translation>
     </message>
 </context>
 </TS>

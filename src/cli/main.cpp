@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ int runTrack(std::span<const std::string_view> args);
 int runNmea(std::span<const std::string_view> args);
 int runKml(std::span<const std::string_view> args);
 int runGpx(std::span<const std::string_view> args);
+int runCsv(std::span<const std::string_view> args);
+int runTrips(std::span<const std::string_view> args);
 #ifdef KORIV_CLI_FRAME
 int runFrame(std::span<const std::string_view> args);
 #endif
@@ -24,7 +27,11 @@ constexpr std::array kCommands{
     CliCommand{"track", "track VIDEO [--duration SECONDS] [--format text|tsv] [--summary]", runTrack},
     CliCommand{"nmea", "nmea LOGFILE [--format text|tsv] [--summary]", runNmea},
     CliCommand{"kml", "kml VIDEO -o OUT.kml [--duration SECONDS]", runKml},
-    CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS]", runGpx},
+    CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS] | gpx FOLDER --day YYYY-MM-DD [--trip N] -o OUT.gpx",
+               runGpx},
+    CliCommand{"csv", "csv VIDEO -o OUT.csv [--duration SECONDS] | csv FOLDER --day YYYY-MM-DD [--trip N] -o OUT.csv",
+               runCsv},
+    CliCommand{"trips", "trips FOLDER [--day YYYY-MM-DD] [--format text|tsv]", runTrips},
 #ifdef KORIV_CLI_FRAME
     CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
 #endif
@@ -62,6 +69,23 @@ int usageError(std::string_view command, std::string_view message)
     std::fprintf(stderr, "korivmanager-cli %.*s: %.*s\n", static_cast<int>(command.size()), command.data(),
                  static_cast<int>(message.size()), message.data());
     return 2;
+}
+
+bool parseDay(std::string_view text, CalendarDate& day)
+{
+    return std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d", &day.year, &day.month, &day.day) == 3 &&
+           day.month >= 1 && day.month <= 12 && day.day >= 1 && day.day <= 31;
+}
+
+bool isReadableFolder(std::string_view command, const std::string& folder)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator(folder, error);
+    if (!error)
+        return true;
+    std::fprintf(stderr, "korivmanager-cli %.*s: cannot read the folder %s: %s\n", static_cast<int>(command.size()),
+                 command.data(), folder.c_str(), error.message().c_str());
+    return false;
 }
 
 } // namespace cli

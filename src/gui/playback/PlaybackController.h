@@ -74,6 +74,9 @@ public:
     // Opens a recording of the library as a double click on its row would, after selecting
     // its day; false when the library does not hold it.
     bool openRecording(const QString& path);
+    // Shows a second of a play-list entry: a seek in the open one, or the entry opened as a
+    // double click would and the seek once it is ready.
+    void openAt(int entry, int second);
     // The rate of a speed button state.
     static float speedForButtonIndex(int index);
 
@@ -136,6 +139,7 @@ signals:
 
 private:
     void stepPlaylist(bool forward, bool wrap);
+    void seekTo(int second);
     VideoPlayerView* makePlayerView(PanelHost* container);
     void releasePlayerView(VideoPlayerView*& view);
     void forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const;
@@ -154,6 +158,7 @@ private:
     int m_nCurPlayIndex = -1;
     int m_nPlayState = kPlayStateClosed; // as last read by getState
     bool m_bVideoLoading = false;
+    int mPendingSeek = -1; // the second to show once the opening recording is ready
     double mSelectedMovieCurrentTime = 0;
     double mSelectedMovieDuration = 0;
     bool mSelectedMovieIsPlaying = false;
