@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Met opnamen</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Route exporteren</translation>

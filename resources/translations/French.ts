@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Contient des enregistrements</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Exporter le trajet</translation>

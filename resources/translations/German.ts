@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Mit Aufnahmen</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Strecke exportieren</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Vannak felvételek</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Útvonal exportálása</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Con registrazioni</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Esporta il percorso</translation>

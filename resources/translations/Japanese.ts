@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>録画あり</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>ルートをエクスポート</translation>

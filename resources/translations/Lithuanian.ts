@@ -464,6 +464,7 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Yra įrašų</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Eksportuoti maršrutą</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Zawiera nagrania</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Eksportuj trasę</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Com gravações</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Exportar o percurso</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Are înregistrări</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Exportă traseul</translation>

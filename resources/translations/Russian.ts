@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. All rights reserved.</source>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Есть записи</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Экспорт маршрута</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>有录像</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>导出轨迹</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Obsahuje záznamy</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Exportovať trasu</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Vsebuje posnetke</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Izvozi pot</translation>

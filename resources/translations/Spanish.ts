@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Con grabaciones</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Exportar el recorrido</translation>

@@ -464,6 +464,7 @@ Copyright © 2026 Koriv. 版權所有。</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>有錄影</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>匯出軌跡</translation>

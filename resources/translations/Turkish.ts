@@ -464,6 +464,7 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
     <message id="IDS_DAY_HAS_RECORDINGS">
         <source>Has recordings</source>
         <translation>Kayıt var</translation>
+    </message>
     <message id="IDS_EXPORT_TRACK">
         <source>Export the track</source>
         <translation>Rotayı dışa aktar</translation>

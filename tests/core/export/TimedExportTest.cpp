@@ -118,7 +118,7 @@ TEST(TimedExport, CsvHasARowPerSecondInUtcAndLocalTimeAcrossADaylightSavingChang
     EXPECT_EQ(rows[0] + "\n", kCsvHeader);
     EXPECT_EQ(rows[1], "2026-03-29T00:59:30Z,2026-03-29 01:59:30,52.500000,121.500000,36.0,90.0,35.2,0.125,-0.500,1.000,"
                        "FILE0001F.MP4");
-    const auto starts = [](const std::string& row, const std::string& start) { return row.rfind(start, 0) == 0; };
+    const auto starts = [](const std::string& row, const std::string& prefix) { return row.rfind(prefix, 0) == 0; };
     EXPECT_PRED2(starts, rows[2], "2026-03-29T00:59:31Z,2026-03-29 01:59:31,52.500099,121.500000,37.0,90.0,,0.125");
     EXPECT_PRED2(starts, rows[30], "2026-03-29T00:59:59Z,2026-03-29 01:59:59,");
     EXPECT_PRED2(starts, rows[31], "2026-03-29T01:00:00Z,2026-03-29 03:00:00,");
