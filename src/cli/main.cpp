@@ -13,6 +13,7 @@ int runTrack(std::span<const std::string_view> args);
 int runNmea(std::span<const std::string_view> args);
 int runKml(std::span<const std::string_view> args);
 int runGpx(std::span<const std::string_view> args);
+int runBackup(std::span<const std::string_view> args);
 #ifdef KORIV_CLI_FRAME
 int runFrame(std::span<const std::string_view> args);
 #endif
@@ -25,6 +26,9 @@ constexpr std::array kCommands{
     CliCommand{"nmea", "nmea LOGFILE [--format text|tsv] [--summary]", runNmea},
     CliCommand{"kml", "kml VIDEO -o OUT.kml [--duration SECONDS]", runKml},
     CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS]", runGpx},
+    CliCommand{"backup",
+               "backup SOURCE DEST [--categories LIST] [--day YYYY-MM-DD | --since YYYY-MM-DD] [--dry-run]",
+               runBackup},
 #ifdef KORIV_CLI_FRAME
     CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
 #endif
