@@ -121,7 +121,7 @@ TEST_F(BackupSessionTest, ACopyThatDoesNotReadBackEqualIsToldAndTheOlderFileKept
     older.write("older copy");
     older.close();
     CopyOptions damaged;
-    damaged.afterWrite = [](int fd) {
+    damaged.beforeReadBack = [](int fd) {
         const std::string second = "FILE0002F";
         // Only the second recording's copy, recognised by its temporary name.
         char link[64], target[4096] = {};

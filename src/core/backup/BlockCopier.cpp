@@ -1,7 +1,5 @@
 #include "backup/BlockCopier.h"
 
-#include "util/Log.h"
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,11 +14,11 @@ bool isWriteErrno(int error)
     return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EROFS || error == EBADF;
 }
 
-ssize_t readSome(int fd, char* buffer, std::size_t size, off_t* at)
+ssize_t readSome(int fd, char* buffer, std::size_t size)
 {
     ssize_t n;
     do
-        n = at ? ::pread(fd, buffer, size, *at) : ::read(fd, buffer, size);
+        n = ::read(fd, buffer, size);
     while (n < 0 && errno == EINTR);
     return n;
 }
@@ -30,12 +28,14 @@ ssize_t readSome(int fd, char* buffer, std::size_t size, off_t* at)
 BlockCopier::BlockCopier(int in, int out, CopyControl* control, const CopyOptions& options)
     : mIn(in), mOut(out), mControl(control), mOptions(options)
 {
+    if (mOptions.verify)
+        mVerifier = std::make_unique<CopyVerifier>(out, control, options);
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 BackupStatus BlockCopier::copy()
 {
-    // The kernel's copy never shows the bytes, so a copy to be verified goes through the buffer.
-    bool kernel = mOptions.kernelCopy && !mOptions.verify;
+    bool kernel = mOptions.kernelCopy;
     for (;;) {
         const long moved = kernel ? kernelBlock() : bufferBlock();
         if (moved == kFallBack) {
@@ -69,31 +69,7 @@ bool BlockCopier::countBlock(long moved)
 
 BackupStatus BlockCopier::verify()
 {
-    if (mOptions.afterWrite)
-        mOptions.afterWrite(mOut);
-    // Clean pages can be dropped; the read-back then comes from the medium, not from memory.
-    if (::fsync(mOut) != 0)
-        return BackupStatus::WriteFailed;
-    ::posix_fadvise(mOut, 0, 0, POSIX_FADV_DONTNEED);
-    StreamHash copyHash;
-    for (off_t at = 0;;) {
-        const ssize_t n = readSome(mOut, buffer(), mOptions.blockSize, &at);
-        if (n < 0) {
-            pmWriteLog(std::string("BlockCopier::verify - the copy cannot be read back : ") + std::strerror(errno));
-            return BackupStatus::VerifyFailed;
-        }
-        if (n == 0)
-            break;
-        copyHash.update(buffer(), static_cast<std::size_t>(n));
-        at += n;
-        if (mControl && mControl->cancelled.load(std::memory_order_relaxed))
-            return BackupStatus::Cancelled;
-    }
-    if (copyHash.length() != mSourceHash.length() || copyHash.digest() != mSourceHash.digest()) {
-        pmWriteLog("BlockCopier::verify - the copy read back differs from its source");
-        return BackupStatus::VerifyFailed;
-    }
-    return BackupStatus::Copied;
+    return mVerifier ? mVerifier->finish() : BackupStatus::Copied;
 }
 
 long BlockCopier::fail(BackupStatus status)
@@ -113,6 +89,8 @@ long BlockCopier::kernelBlock()
 {
     for (;;) {
         const ssize_t n = ::copy_file_range(mIn, nullptr, mOut, nullptr, mOptions.blockSize, 0);
+        if (n > 0 && mVerifier)
+            return hashKernelBlock(n);
         if (n >= 0)
             return static_cast<long>(n);
         if (errno == EINTR)
@@ -124,13 +102,27 @@ long BlockCopier::kernelBlock()
     }
 }
 
+// The kernel's copy never shows the bytes: the block just copied is read again from the
+// source's page cache, which costs far less than moving every byte through the buffer.
+long BlockCopier::hashKernelBlock(ssize_t n)
+{
+    char* data = buffer();
+    ssize_t got;
+    do
+        got = ::pread(mIn, data, static_cast<size_t>(n), static_cast<off_t>(mDone));
+    while (got < 0 && errno == EINTR);
+    if (got != n)
+        return fail(BackupStatus::ReadFailed);
+    const BackupStatus status = mVerifier->written(data, static_cast<std::size_t>(n));
+    return status == BackupStatus::Copied ? static_cast<long>(n) : fail(status);
+}
+
 long BlockCopier::bufferBlock()
 {
     char* data = buffer();
-    const ssize_t n = readSome(mIn, data, mOptions.blockSize, nullptr);
+    const ssize_t n = readSome(mIn, data, mOptions.blockSize);
     if (n < 0)
         return fail(BackupStatus::ReadFailed);
-    mSourceHash.update(data, static_cast<std::size_t>(n));
     for (ssize_t written = 0; written < n;) {
         const ssize_t w = ::write(mOut, data + written, static_cast<size_t>(n - written));
         if (w < 0 && errno == EINTR)
@@ -139,5 +131,8 @@ long BlockCopier::bufferBlock()
             return fail(BackupStatus::WriteFailed);
         written += w;
     }
-    return static_cast<long>(n);
+    if (!mVerifier || n == 0)
+        return static_cast<long>(n);
+    const BackupStatus status = mVerifier->written(data, static_cast<std::size_t>(n));
+    return status == BackupStatus::Copied ? static_cast<long>(n) : fail(status);
 }

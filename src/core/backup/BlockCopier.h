@@ -1,15 +1,14 @@
 #pragma once
 // Moves the bytes of one open file to another block by block, counting and cancelling between
-// blocks, and checks the copy by reading it back from the medium: the source's bytes are
-// hashed on their way through, the copy is flushed and dropped from the page cache, read
-// again and hashed, and the two hashes compared. One buffer of the block size, whatever the
-// file's size.
+// blocks, and hands them to a CopyVerifier that reads the copy back from the disk. A buffer of
+// the block size (and the verifier's), whatever the file's size.
 
 #include "backup/BackupStatus.h"
 #include "backup/FileCopy.h"
-#include "backup/StreamHash.h"
+#include "backup/CopyVerifier.h"
 
 #include <cstdint>
+#include <sys/types.h>
 #include <memory>
 
 class BlockCopier {
@@ -25,6 +24,7 @@ public:
 
 private:
     long kernelBlock();
+    long hashKernelBlock(ssize_t n);
     long bufferBlock();
     long fail(BackupStatus status);
     char* buffer();
@@ -35,7 +35,7 @@ private:
     CopyControl* mControl;
     const CopyOptions& mOptions;
     std::unique_ptr<char[]> mBuffer;
-    StreamHash mSourceHash;
+    std::unique_ptr<CopyVerifier> mVerifier; // when the copy is to be verified
     std::uint64_t mDone = 0;
     BackupStatus mStatus = BackupStatus::Copied;
 };

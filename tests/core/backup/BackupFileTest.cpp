@@ -2,55 +2,33 @@
 // step of FAT times, earlier copies left alone, and a copy that does not read back equal to
 // its source never taking the destination's name.
 
+#include "backup/CopyVerifier.h"
 #include "backup/FileCopy.h"
 #include "backup/StreamHash.h"
 
 #include "FileTimes.h"
+#include "FolderFiles.h"
 #include "TempDir.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string pattern(size_t size, unsigned salt)
-{
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(((i * 131) ^ (i >> 3)) + salt);
-    return bytes;
-}
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-size_t entries(const std::string& folder)
-{
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 timespec shifted(timespec t, long long nanos)
 {
-    long long total = t.tv_nsec + nanos % 1000000000LL;
-    t.tv_sec += static_cast<time_t>(nanos / 1000000000LL + (total < 0 ? -1 : total >= 1000000000LL ? 1 : 0));
-    t.tv_nsec = static_cast<long>((total % 1000000000LL + 1000000000LL) % 1000000000LL);
-    return t;
+    const long long total = t.tv_sec * 1000000000LL + t.tv_nsec + nanos; // times after 1970
+    return {static_cast<time_t>(total / 1000000000LL), static_cast<long>(total % 1000000000LL)};
 }
 
 // A recording with times of its own, as a camera leaves them on the card.
 std::string cardRecording(const TempDir& card, const std::string& name, size_t size)
 {
-    const std::string path = card.write(name, pattern(size, static_cast<unsigned>(name.size())));
+    const std::string path = card.write(name, patternBytes(size, static_cast<char>(name.size())));
     setFileTimes(path, {{1714557600, 5000}, {1714554000, 123456789}});
     return path;
 }
@@ -93,7 +71,7 @@ TEST(BackupFile, TheCopyCarriesTheSourcesTimes)
     const FileTimes copy = fileTimesOf(dst.path() + "/FILE0001F.MP4");
     EXPECT_EQ(nanosApart(copy.modification, before.modification), 0);
     EXPECT_EQ(nanosApart(copy.access, before.access), 0);
-    EXPECT_EQ(readAll(dst.path() + "/FILE0001F.MP4"), readAll(source));
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0001F.MP4"), readFileBytes(source));
 
     // Without verification too, and through the calls the window makes.
     const std::string log = card.write("FILE0001F.NMEA", "$GPRMC");
@@ -109,14 +87,14 @@ TEST(BackupFile, AnEarlierCopyWithinTheTwoSecondStepIsLeftAlone)
     TempDir card, dst;
     const std::string source = cardRecording(card, "EMER0001F.MP4", 200000);
     const timespec mtime = fileTimesOf(source).modification;
-    const std::string copy = dst.write("EMER0001F.MP4", pattern(200000, 99)); // same size, other bytes
+    const std::string copy = dst.write("EMER0001F.MP4", patternBytes(200000, 99)); // same size, other bytes
     CopyControl control;
     // A FAT card's time, cut down to its 2-second step, or rounded up.
     for (long long apart : {0LL, -1999999999LL, 1999999999LL}) {
         setFileTimes(copy, {mtime, shifted(mtime, apart)});
         EXPECT_EQ(pmPreviewBackupFile(source, dst.path()), BackupStatus::Skipped) << apart;
         EXPECT_EQ(pmBackupFile(source, dst.path(), &control), BackupStatus::Skipped) << apart;
-        EXPECT_EQ(readAll(copy), pattern(200000, 99));
+        EXPECT_EQ(readFileBytes(copy), patternBytes(200000, 99));
     }
     EXPECT_EQ(control.bytesCopied.load(), 0u);
 
@@ -125,13 +103,13 @@ TEST(BackupFile, AnEarlierCopyWithinTheTwoSecondStepIsLeftAlone)
         setFileTimes(copy, {mtime, shifted(mtime, apart)});
         EXPECT_EQ(pmPreviewBackupFile(source, dst.path()), BackupStatus::Copied) << apart;
         ASSERT_EQ(pmBackupFile(source, dst.path(), &control), BackupStatus::Copied) << apart;
-        EXPECT_EQ(readAll(copy), readAll(source));
-        std::ofstream(copy, std::ios::binary) << pattern(200000, 98);
+        EXPECT_EQ(readFileBytes(copy), readFileBytes(source));
+        std::ofstream(copy, std::ios::binary) << patternBytes(200000, 98);
     }
-    std::ofstream(copy, std::ios::binary) << pattern(200001, 97);
+    std::ofstream(copy, std::ios::binary) << patternBytes(200001, 97);
     setFileTimes(copy, {mtime, mtime});
     ASSERT_EQ(pmBackupFile(source, dst.path(), &control), BackupStatus::Copied);
-    EXPECT_EQ(readAll(copy), readAll(source));
+    EXPECT_EQ(readFileBytes(copy), readFileBytes(source));
 
     // A log of the same name and time is kept, and counted as done.
     CopyOptions keep;
@@ -139,7 +117,7 @@ TEST(BackupFile, AnEarlierCopyWithinTheTwoSecondStepIsLeftAlone)
     EXPECT_EQ(pmBackupFile(source, dst.path(), nullptr, keep), BackupStatus::Skipped);
     keep.skipUnchanged = false;
     EXPECT_EQ(pmBackupFile(source, dst.path(), nullptr, keep), BackupStatus::Exists);
-    EXPECT_EQ(entries(dst.path()), 1u);
+    EXPECT_EQ(fileNamesIn(dst.path()).size(), 1u);
 }
 
 TEST(BackupFile, ACopyThatDoesNotReadBackEqualIsRemovedAndTheOlderFileKept)
@@ -155,22 +133,34 @@ TEST(BackupFile, ACopyThatDoesNotReadBackEqualIsRemovedAndTheOlderFileKept)
     };
     for (const Damage& damage : damages) {
         CopyOptions options;
-        options.afterWrite = damage;
+        options.beforeReadBack = damage;
         CopyControl control;
         EXPECT_EQ(pmBackupFile(source, dst.path(), &control, options), BackupStatus::VerifyFailed);
-        EXPECT_EQ(readAll(older), "the older copy");
-        EXPECT_EQ(entries(dst.path()), 1u); // no temporary file left behind
+        EXPECT_EQ(readFileBytes(older), "the older copy");
+        EXPECT_EQ(fileNamesIn(dst.path()).size(), 1u); // no temporary file left behind
         EXPECT_EQ(pmCopyFileIntoFolder(source, dst.path(), &control, options), CopyStatus::WriteFailed);
     }
+    // A copy long enough to be read back in stretches while it is written: its first stretch
+    // is checked before the last is written.
+    const std::string longer = cardRecording(card, "FILE0003F.MP4", 3 * kVerifyStretch + 3 * 1048576 + 5);
+    CopyOptions early;
+    early.beforeReadBack = [](int fd) { ASSERT_EQ(::pwrite(fd, "X", 1, 7), 1); };
+    early.onBlock = [&](std::uint64_t done) { EXPECT_LT(done, 3 * kVerifyStretch + 3 * 1048576 + 5); };
+    EXPECT_EQ(pmBackupFile(longer, dst.path(), nullptr, early), BackupStatus::VerifyFailed);
+    EXPECT_EQ(fileNamesIn(dst.path()).size(), 1u);
+    ASSERT_EQ(pmBackupFile(longer, dst.path(), nullptr), BackupStatus::Copied);
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0003F.MP4"), readFileBytes(longer));
+
     fs::remove(older);
+    fs::remove(dst.path() + "/FILE0003F.MP4");
     CopyOptions flip;
-    flip.afterWrite = damages[0];
+    flip.beforeReadBack = damages[0];
     EXPECT_EQ(pmBackupFile(source, dst.path(), nullptr, flip), BackupStatus::VerifyFailed);
-    EXPECT_EQ(entries(dst.path()), 0u);
+    EXPECT_EQ(fileNamesIn(dst.path()).size(), 0u);
     // The same medium, giving back what it was given.
-    flip.afterWrite = [](int) {};
+    flip.beforeReadBack = [](int) {};
     EXPECT_EQ(pmBackupFile(source, dst.path(), nullptr, flip), BackupStatus::Copied);
-    EXPECT_EQ(readAll(dst.path() + "/FILE0002F.MP4"), readAll(source));
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0002F.MP4"), readFileBytes(source));
 }
 
 TEST(BackupFile, APreviewWritesNothing)
@@ -181,5 +171,5 @@ TEST(BackupFile, APreviewWritesNothing)
     EXPECT_EQ(pmPreviewBackupFile(source, card.path()), BackupStatus::SameFile);
     EXPECT_EQ(pmPreviewBackupFile(card.path() + "/gone.MP4", dst.path()), BackupStatus::ReadFailed);
     EXPECT_EQ(pmPreviewBackupFile(source, dst.path() + "/missing"), BackupStatus::WriteFailed);
-    EXPECT_EQ(entries(dst.path()), 0u);
+    EXPECT_EQ(fileNamesIn(dst.path()).size(), 0u);
 }

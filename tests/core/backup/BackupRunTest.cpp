@@ -4,42 +4,17 @@
 #include "backup/BackupRun.h"
 
 #include "FileTimes.h"
+#include "FolderFiles.h"
 #include "TempDir.h"
 #include "TmpfsMount.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string bytesOf(size_t size, char seed)
-{
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(seed + i * 7 + (i >> 11));
-    return bytes;
-}
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> namesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Recordings of the given sizes on a card folder, FILE0001F.MP4 onwards, dated a day apart.
 std::vector<std::string> writeCard(const std::string& folder, const std::vector<size_t>& sizes)
@@ -49,7 +24,7 @@ std::vector<std::string> writeCard(const std::string& folder, const std::vector<
         char name[32];
         std::snprintf(name, sizeof name, "/FILE%04zuF.MP4", i + 1);
         paths.push_back(folder + name);
-        std::ofstream(paths.back(), std::ios::binary) << bytesOf(sizes[i], static_cast<char>(i));
+        std::ofstream(paths.back(), std::ios::binary) << patternBytes(sizes[i], static_cast<char>(i));
         const timespec day{1709280000 + static_cast<time_t>(i) * 86400, 0};
         setFileTimes(paths.back(), {day, day});
     }
@@ -72,7 +47,7 @@ TEST(BackupRun, TheSecondRunCopiesNothingAndStillReachesTheEnd)
     EXPECT_EQ(r.copied, 3);
     EXPECT_EQ(r.logsCopied, 1);
     EXPECT_EQ(r.bytesCopied, plan.totalBytes());
-    EXPECT_EQ(namesIn(dst.path()),
+    EXPECT_EQ(fileNamesIn(dst.path()),
               (std::vector<std::string>{"FILE0001F.MP4", "FILE0001F.NMEA", "FILE0002F.MP4", "FILE0003F.MP4"}));
 
     CopyControl second;
@@ -106,7 +81,7 @@ TEST(BackupRun, TheFreeSpaceIsLookedAtBeforeEachRecording)
     EXPECT_EQ(r.notStarted, 1);
     EXPECT_EQ(r.stoppedBy, BackupStatus::NoDiskSpace);
     EXPECT_EQ(r.stoppedAt, sources[2]);
-    EXPECT_EQ(namesIn(full.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
+    EXPECT_EQ(fileNamesIn(full.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
 }
 
 TEST(BackupRun, ADestinationFillingUpMidFileKeepsTheOlderCopy)
@@ -128,8 +103,8 @@ TEST(BackupRun, ADestinationFillingUpMidFileKeepsTheOlderCopy)
     const BackupResult r = pmRunBackup(BackupPlan::forRecordings(sources, dst.path()), control, {}, options);
     EXPECT_EQ(r.copied, 1);
     EXPECT_EQ(r.stoppedBy, BackupStatus::WriteFailed);
-    EXPECT_EQ(readAll(dst.path() + "/FILE0002F.MP4"), "older");
-    EXPECT_EQ(namesIn(dst.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4", "other"}));
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0002F.MP4"), "older");
+    EXPECT_EQ(fileNamesIn(dst.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4", "other"}));
 }
 
 TEST(BackupRun, ACardPulledMidFileEndsTheRunWithTheOpenRecordingWhole)
@@ -139,7 +114,7 @@ TEST(BackupRun, ACardPulledMidFileEndsTheRunWithTheOpenRecordingWhole)
     if (!card.mounted())
         GTEST_SKIP() << card.error();
     const auto sources = writeCard(card.path(), {3 * 1048576, 1048576});
-    const std::string first = readAll(sources[0]);
+    const std::string first = readFileBytes(sources[0]);
     CopyOptions options;
     options.onBlock = [&](std::uint64_t) { card.unmount(); }; // umount -l
     CopyControl control;
@@ -148,8 +123,8 @@ TEST(BackupRun, ACardPulledMidFileEndsTheRunWithTheOpenRecordingWhole)
     EXPECT_EQ(r.copied, 1);
     EXPECT_EQ(r.stoppedBy, BackupStatus::ReadFailed);
     EXPECT_EQ(r.stoppedAt, sources[1]);
-    EXPECT_EQ(readAll(dst.path() + "/FILE0001F.MP4"), first);
-    EXPECT_EQ(namesIn(dst.path()), std::vector<std::string>{"FILE0001F.MP4"});
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0001F.MP4"), first);
+    EXPECT_EQ(fileNamesIn(dst.path()), std::vector<std::string>{"FILE0001F.MP4"});
 }
 
 TEST(BackupRun, ADestinationRemovedMidRunStopsIt)
@@ -166,7 +141,7 @@ TEST(BackupRun, ADestinationRemovedMidRunStopsIt)
     EXPECT_EQ(r.stoppedBy, BackupStatus::WriteFailed);
     EXPECT_EQ(r.notStarted, 1);
     EXPECT_FALSE(fs::exists(folder));
-    EXPECT_EQ(namesIn(card.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
+    EXPECT_EQ(fileNamesIn(card.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
 }
 
 TEST(BackupRun, AFailedVerificationStopsTheRunAndCancelLeavesTheRestUnstarted)
@@ -175,7 +150,7 @@ TEST(BackupRun, AFailedVerificationStopsTheRunAndCancelLeavesTheRestUnstarted)
     const auto sources = writeCard(card.path(), {100000, 200000, 300000});
     std::ofstream(dst.path() + "/FILE0002F.MP4") << "older";
     CopyOptions options;
-    options.afterWrite = [](int fd) {
+    options.beforeReadBack = [](int fd) {
         if (::lseek(fd, 0, SEEK_END) == 200000) {
             ASSERT_EQ(::pwrite(fd, "?", 1, 0), 1);
         }
@@ -187,8 +162,8 @@ TEST(BackupRun, AFailedVerificationStopsTheRunAndCancelLeavesTheRestUnstarted)
     EXPECT_EQ(r.failed, 1);
     EXPECT_EQ(r.notStarted, 1);
     EXPECT_EQ(r.stoppedBy, BackupStatus::VerifyFailed);
-    EXPECT_EQ(readAll(dst.path() + "/FILE0002F.MP4"), "older");
-    EXPECT_EQ(namesIn(dst.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0002F.MP4"), "older");
+    EXPECT_EQ(fileNamesIn(dst.path()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
 
     CopyControl cancel;
     BackupEvents events;
@@ -199,7 +174,7 @@ TEST(BackupRun, AFailedVerificationStopsTheRunAndCancelLeavesTheRestUnstarted)
     EXPECT_EQ(r.notStarted, 2);
     EXPECT_EQ(r.stoppedBy, BackupStatus::Cancelled);
     EXPECT_FALSE(r.complete());
-    EXPECT_EQ(readAll(dst.path() + "/FILE0002F.MP4"), "older");
+    EXPECT_EQ(readFileBytes(dst.path() + "/FILE0002F.MP4"), "older");
 }
 
 TEST(BackupFolders, TheDestinationMayNotLieInsideTheSource)
