@@ -4,6 +4,7 @@
 
 #include "CommandRunner.h"
 #include "FileTimes.h"
+#include "FolderFiles.h"
 #include "TempDir.h"
 #include "TmpfsMount.h"
 #include "VideoFixtures.h"
@@ -18,15 +19,6 @@ namespace {
 CommandResult backup(const std::string& source, const std::string& destination, const std::string& options = "")
 {
     return runCommand(std::string(KORIV_CLI_PATH) + " backup '" + source + "' '" + destination + "' " + options);
-}
-
-std::vector<std::string> namesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 class BackupCommand : public ::testing::Test {
@@ -59,7 +51,7 @@ TEST_F(BackupCommand, ASecondRunCopiesNothingAndTheBackupKeepsItsDays)
     EXPECT_EQ(r.exitCode, 0) << r.out;
     EXPECT_NE(r.out.find("4 copied, 0 skipped, 0 failed, 0 not started"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("1 logs copied"), std::string::npos) << r.out;
-    EXPECT_EQ(namesIn(dst.path()), (std::vector<std::string>{"EMER0002F.MP4", "FILE0001F.MP4", "FILE0001F.NMEA",
+    EXPECT_EQ(fileNamesIn(dst.path()), (std::vector<std::string>{"EMER0002F.MP4", "FILE0001F.MP4", "FILE0001F.NMEA",
                                                              "FILE0004F.MP4", "PARK0003F.MP4"}));
 
     r = backup(card.path(), dst.path());
@@ -89,9 +81,9 @@ TEST_F(BackupCommand, CategoriesAndDaysPickTheRecordings)
         TempDir into;
         const CommandResult preview = backup(card.path(), into.path(), options + " --dry-run");
         EXPECT_EQ(preview.exitCode, 0) << options;
-        EXPECT_TRUE(namesIn(into.path()).empty()) << options;
+        EXPECT_TRUE(fileNamesIn(into.path()).empty()) << options;
         EXPECT_EQ(backup(card.path(), into.path(), options).exitCode, 0) << options;
-        EXPECT_EQ(namesIn(into.path()), names) << options;
+        EXPECT_EQ(fileNamesIn(into.path()), names) << options;
     }
     const std::string folder = card.path() + "/DCIM/100MEDIA/";
     const auto bytes = fs::file_size(folder + "PARK0003F.MP4") + fs::file_size(folder + "FILE0004F.MP4");
@@ -114,13 +106,13 @@ TEST_F(BackupCommand, EveryFailureEndsWithANonZeroStatus)
     fs::permissions(dst.path() + "/ro", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_EQ(backup(card.path(), dst.path() + "/ro").exitCode, 1);
-    EXPECT_TRUE(namesIn(dst.path() + "/ro").empty());
-    EXPECT_TRUE(namesIn(card.path() + "/DCIM/backup").empty());
+    EXPECT_TRUE(fileNamesIn(dst.path() + "/ro").empty());
+    EXPECT_TRUE(fileNamesIn(card.path() + "/DCIM/backup").empty());
     // Usage.
     EXPECT_EQ(backup(card.path(), dst.path(), "--day 2026-03-01 --since 2026-03-01").exitCode, 2);
     EXPECT_EQ(backup(card.path(), dst.path(), "--day 2026-3-1x").exitCode, 2);
     EXPECT_EQ(runCommand(std::string(KORIV_CLI_PATH) + " backup '" + card.path() + "'").exitCode, 2);
-    EXPECT_TRUE(namesIn(dst.path()) == std::vector<std::string>{"ro"});
+    EXPECT_TRUE(fileNamesIn(dst.path()) == std::vector<std::string>{"ro"});
 
     // A destination too small for the first recording: the others fit, but the run has stopped.
     TmpfsMount full(2 * 1048576);
@@ -129,7 +121,7 @@ TEST_F(BackupCommand, EveryFailureEndsWithANonZeroStatus)
     const CommandResult r = backup(card.path(), full.path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find("0 copied, 0 skipped, 1 failed, 3 not started"), std::string::npos) << r.out;
-    EXPECT_TRUE(namesIn(full.path()).empty());
+    EXPECT_TRUE(fileNamesIn(full.path()).empty());
     // Failures are told on standard error, with no progress bar when it is not a terminal.
     const CommandResult told = runCommand("sh -c \"" + std::string(KORIV_CLI_PATH) + " backup '" + card.path() + "' '"
                                           + full.path() + "' 2>&1 >/dev/null\"");
