@@ -18,6 +18,8 @@ packages=(
   fonts-urw-base35 fonts-liberation fonts-noto-core fonts-noto-cjk fonts-thai-tlwg
   # the sample card's burnt-in clock font, and the NMEA benchmark's peer
   fonts-dejavu-core gpsbabel
+  # the backup benchmark's peer for a second run over backed-up recordings
+  rsync
   # a decimal-comma locale for the tests of locale-independent numbers
   locales
   # headless runs and screenshots
