@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Trip: %1, %2 driving</source>
         <translation>الرحلة: %1، مدة القيادة %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>لم تتطابق نسخة هذا التسجيل مع الأصل عند إعادة قراءتها. تم حذفها، واحتُفظ بالملف الأقدم الذي يحمل الاسم نفسه، وتوقف النسخ الاحتياطي.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>تم النسخ: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>منسوخة احتياطيًا من قبل، تم تخطيها: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>لم يتم النسخ: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>عند إدخال بطاقة تحتوي على تسجيلات، انسخ تسجيلات الأحداث احتياطيًا إلى %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>نسخ تسجيلات الأحداث احتياطيًا</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>لا يمكن استخدام مجلد النسخ الاحتياطي: %1</translation>
+    </message>
 </context>
 </TS>

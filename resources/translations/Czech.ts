@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Jízda: %1, řízení %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Kopie tohoto záznamu se při zpětném čtení neshodovala s originálem. Byla odstraněna, starší soubor se stejným názvem byl zachován a zálohování bylo zastaveno.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Zkopírováno: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Již zálohováno, přeskočeno: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Nezkopírováno: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Po vložení karty se záznamy zálohovat její záznamy událostí do %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Zálohovat záznamy událostí</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Složku pro zálohy nelze použít: %1</translation>
+    </message>
 </context>
 </TS>

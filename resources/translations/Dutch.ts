@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Rit: %1, %2 rijden</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>De kopie van deze opname kwam bij het teruglezen niet overeen met het origineel. Ze is verwijderd, een ouder bestand met dezelfde naam is behouden en de back-up is gestopt.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Gekopieerd: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Al geback-upt, overgeslagen: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Niet gekopieerd: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Wanneer een kaart met opnamen wordt geplaatst, de gebeurtenisopnamen back-uppen naar %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Gebeurtenisopnamen back-uppen</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>De back-upmap kan niet worden gebruikt: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Trajet : %1, %2 de conduite</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>La copie de cet enregistrement ne correspondait pas à l'original à la relecture. Elle a été supprimée, un fichier plus ancien du même nom a été conservé et la sauvegarde s'est arrêtée.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Copiés : %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Déjà sauvegardés, ignorés : %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Non copiés : %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>À l'insertion d'une carte contenant des enregistrements, sauvegarder ses enregistrements d'événements dans %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Sauvegarder les enregistrements d'événements</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Le dossier de sauvegarde est inutilisable : %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Fahrt: %1, %2 Fahrzeit</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Die Kopie dieser Aufnahme stimmte beim Zurücklesen nicht mit dem Original überein. Sie wurde entfernt, eine ältere Datei gleichen Namens wurde behalten, und die Sicherung wurde abgebrochen.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Kopiert: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Bereits gesichert, übersprungen: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Nicht kopiert: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Beim Einlegen einer Karte mit Aufnahmen deren Ereignisaufnahmen sichern nach %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Ereignisaufnahmen sichern</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Der Sicherungsordner kann nicht verwendet werden: %1</translation>
+    </message>
 </context>
 </TS>

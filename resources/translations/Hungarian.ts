@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Út: %1, vezetés %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>A felvétel másolata visszaolvasáskor nem egyezett az eredetivel. Törölve lett, az azonos nevű korábbi fájl megmaradt, és a biztonsági mentés leállt.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Másolva: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Már mentve, kihagyva: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Nincs másolva: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Felvételeket tartalmazó kártya behelyezésekor az eseményfelvételek mentése ide: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Eseményfelvételek mentése</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>A mentési mappa nem használható: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Viaggio: %1, guida %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>La copia di questa registrazione non corrispondeva all'originale alla rilettura. È stata rimossa, un file precedente con lo stesso nome è stato mantenuto e il backup si è interrotto.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Copiati: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Già salvati, saltati: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Non copiati: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Quando viene inserita una scheda con registrazioni, esegui il backup delle registrazioni di eventi in %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Backup delle registrazioni di eventi</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Impossibile usare la cartella di backup: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>走行: %1、運転時間 %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>この録画のコピーを読み戻したところ、元のファイルと一致しませんでした。コピーは削除され、同じ名前の以前のファイルは残されました。バックアップを中止しました。</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>コピー済み: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>バックアップ済みのためスキップ: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>未コピー: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>録画のあるカードが挿入されたら、イベント録画を %1 にバックアップする</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>イベント録画をバックアップ</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>バックアップ先フォルダーを使用できません: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>주행: %1, 운전 시간 %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>이 녹화의 복사본을 다시 읽었을 때 원본과 일치하지 않았습니다. 복사본은 삭제되었고 같은 이름의 이전 파일은 유지되었으며 백업이 중지되었습니다.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>복사됨: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>이미 백업되어 건너뜀: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>복사되지 않음: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>녹화가 있는 카드를 넣으면 이벤트 녹화를 %1에 백업</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>이벤트 녹화 백업</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>백업 폴더를 사용할 수 없습니다: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Kelionė: %1, vairuota %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Šio įrašo kopija, perskaityta iš naujo, nesutapo su originalu. Ji pašalinta, ankstesnis to paties pavadinimo failas paliktas, o atsarginis kopijavimas sustabdytas.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Nukopijuota: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Jau nukopijuota, praleista: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Nenukopijuota: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Įdėjus kortelę su įrašais, kurti jos įvykių įrašų atsargines kopijas į %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Kurti įvykių įrašų atsargines kopijas</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Atsarginių kopijų aplanko naudoti negalima: %1</translation>
+    </message>
 </context>
 </TS>

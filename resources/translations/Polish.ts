@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Podróż: %1, jazda %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Kopia tego nagrania nie zgadzała się z oryginałem przy ponownym odczycie. Została usunięta, starszy plik o tej samej nazwie został zachowany, a tworzenie kopii zapasowej przerwano.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Skopiowano: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Już w kopii zapasowej, pominięto: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Nie skopiowano: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Po włożeniu karty z nagraniami twórz kopię zapasową jej nagrań zdarzeń w %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Utwórz kopię nagrań zdarzeń</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Nie można użyć folderu kopii zapasowej: %1</translation>
+    </message>
 </context>
 </TS>

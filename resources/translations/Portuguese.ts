@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Viagem: %1, %2 a conduzir</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>A cópia desta gravação não correspondeu ao original ao ser relida. Foi removida, um arquivo anterior com o mesmo nome foi mantido e o backup foi interrompido.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Copiados: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Já com backup, ignorados: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Não copiados: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Ao inserir um cartão com gravações, fazer backup das gravações de eventos em %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Fazer backup das gravações de eventos</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Não é possível usar a pasta de backup: %1</translation>
+    </message>
 </context>
 </TS>

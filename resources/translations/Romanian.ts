@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Călătorie: %1, condus %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Copia acestei înregistrări nu a corespuns originalului la recitire. A fost ștearsă, un fișier mai vechi cu același nume a fost păstrat, iar copia de rezervă s-a oprit.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Copiate: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Deja salvate, omise: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Necopiate: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>La introducerea unui card cu înregistrări, salvează înregistrările de evenimente în %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Salvează înregistrările de evenimente</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Dosarul pentru copii de rezervă nu poate fi folosit: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Trip: %1, %2 driving</source>
         <translation>Поездка: %1, в пути %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Копия этой записи при повторном чтении не совпала с оригиналом. Она удалена, более ранний файл с тем же именем сохранён, резервное копирование остановлено.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Скопировано: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Уже скопировано, пропущено: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Не скопировано: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>При установке карты с записями копировать её записи событий в %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Скопировать записи событий</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Папку для резервных копий нельзя использовать: %1</translation>
+    </message>
 </context>
 </TS>

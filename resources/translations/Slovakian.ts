@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Jazda: %1, šoférovanie %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Kópia tohto záznamu sa pri spätnom čítaní nezhodovala s originálom. Bola odstránená, starší súbor s rovnakým názvom bol zachovaný a zálohovanie sa zastavilo.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Skopírované: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Už zálohované, preskočené: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Neskopírované: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Po vložení karty so záznamami zálohovať jej záznamy udalostí do %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Zálohovať záznamy udalostí</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Priečinok na zálohy nemožno použiť: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Vožnja: %1, čas vožnje %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Kopija tega posnetka se pri ponovnem branju ni ujemala z izvirnikom. Odstranjena je bila, starejša datoteka z enakim imenom je bila ohranjena in varnostno kopiranje se je ustavilo.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Kopirano: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Že varnostno kopirano, preskočeno: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Ni kopirano: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Ko je vstavljena kartica s posnetki, varnostno kopiraj njene posnetke dogodkov v %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Varnostno kopiraj posnetke dogodkov</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Mape za varnostne kopije ni mogoče uporabiti: %1</translation>
+    </message>
 </context>
 </TS>

@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Viaje: %1, %2 conduciendo</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>La copia de esta grabación no coincidía con el original al volver a leerla. Se eliminó, se conservó un archivo anterior con el mismo nombre y la copia de seguridad se detuvo.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Copiados: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Ya respaldados, omitidos: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>No copiados: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Al insertar una tarjeta con grabaciones, hacer copia de seguridad de sus grabaciones de eventos en %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Copiar grabaciones de eventos</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>No se puede usar la carpeta de copia de seguridad: %1</translation>
+    </message>
 </context>
 </TS>

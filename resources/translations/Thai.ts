@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>Trip: %1, %2 driving</source>
         <translation>การเดินทาง: %1, ขับขี่ %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>สำเนาของการบันทึกนี้ไม่ตรงกับต้นฉบับเมื่ออ่านกลับ จึงถูกลบออก ไฟล์เดิมที่มีชื่อเดียวกันยังคงอยู่ และการสำรองข้อมูลหยุดลงแล้ว</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>คัดลอกแล้ว: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>สำรองไว้แล้ว ข้ามไป: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>ไม่ได้คัดลอก: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>เมื่อใส่การ์ดที่มีการบันทึก ให้สำรองการบันทึกเหตุการณ์ไปยัง %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>สำรองการบันทึกเหตุการณ์</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>ไม่สามารถใช้โฟลเดอร์สำรองข้อมูลได้: %1</translation>
+    </message>
 </context>
 </TS>

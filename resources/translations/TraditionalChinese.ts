@@ -489,5 +489,33 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>行程：%1，駕駛 %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>此錄影的副本在回讀時與原檔案不一致。副本已刪除，同名的舊檔案已保留，備份已停止。</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>已複製：%1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>已備份，已略過：%1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>未複製：%1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>插入含有錄影的記憶卡時，將其事件錄影備份到 %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>備份事件錄影</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>無法使用備份資料夾：%1</translation>
+    </message>
 </context>
 </TS>

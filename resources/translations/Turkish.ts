@@ -489,5 +489,33 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>Trip: %1, %2 driving</source>
         <translation>Yolculuk: %1, sürüş %2</translation>
     </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Bu kaydın kopyası yeniden okunduğunda orijinalle eşleşmedi. Kopya silindi, aynı adlı önceki dosya korundu ve yedekleme durduruldu.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Kopyalanan: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Zaten yedeklenmiş, atlanan: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Kopyalanmayan: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Kayıt içeren bir kart takıldığında olay kayıtlarını şuraya yedekle: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Olay kayıtlarını yedekle</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Yedekleme klasörü kullanılamıyor: %1</translation>
+    </message>
 </context>
 </TS>

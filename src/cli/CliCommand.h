@@ -2,8 +2,10 @@
 // One sub-command of korivmanager-cli. Each command lives in its own file and is listed in
 // main.cpp.
 
+#include "library/RecordingName.h"
 #include "util/CalendarDate.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,4 +28,6 @@ bool parseDay(std::string_view text, CalendarDate& day);
 // A folder that can be listed; otherwise a message (an unmounted card or a mistyped path must
 // not look like an empty card to a script) and false.
 bool isReadableFolder(std::string_view command, const std::string& folder);
+// "normal,event" -> only those categories true; false for an unknown word.
+bool parseCategories(std::string_view list, std::array<bool, kVideoTypeCount>& shown);
 } // namespace cli

@@ -7,7 +7,6 @@
 #include "library/RecordingName.h"
 #include "library/VideoLibrary.h"
 
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -20,24 +19,6 @@ struct ScanOptions {
     bool tsv = false;
 };
 
-// "normal,event" -> only those boxes checked.
-bool parseCategories(std::string_view list, std::array<bool, kVideoTypeCount>& shown)
-{
-    shown.fill(false);
-    while (!list.empty()) {
-        size_t comma = list.find(',');
-        std::string_view word = list.substr(0, comma);
-        bool known = false;
-        for (int code = 0; code < kVideoTypeCount; ++code)
-            if (word == pmVideoTypeName(code))
-                known = shown[static_cast<size_t>(code)] = true;
-        if (!known)
-            return false;
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
-    }
-    return true;
-}
-
 int parse(std::span<const std::string_view> args, ScanOptions& options)
 {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -47,7 +28,7 @@ int parse(std::span<const std::string_view> args, ScanOptions& options)
                 return cli::usageError("scan", "--day takes YYYY-MM-DD");
             options.filter.allDates = false;
         } else if (args[i] == "--categories") {
-            if (!cli::takeValue(args, i, value) || !parseCategories(value, options.filter.categories))
+            if (!cli::takeValue(args, i, value) || !cli::parseCategories(value, options.filter.categories))
                 return cli::usageError("scan", "--categories takes normal,event,parking,triplapse,timelapse");
         } else if (args[i] == "--format") {
             if (!cli::takeValue(args, i, value) || (value != "tsv" && value != "text"))

@@ -16,6 +16,7 @@ int runKml(std::span<const std::string_view> args);
 int runGpx(std::span<const std::string_view> args);
 int runCsv(std::span<const std::string_view> args);
 int runTrips(std::span<const std::string_view> args);
+int runBackup(std::span<const std::string_view> args);
 #ifdef KORIV_CLI_FRAME
 int runFrame(std::span<const std::string_view> args);
 #endif
@@ -32,6 +33,9 @@ constexpr std::array kCommands{
     CliCommand{"csv", "csv VIDEO -o OUT.csv [--duration SECONDS] | csv FOLDER --day YYYY-MM-DD [--trip N] -o OUT.csv",
                runCsv},
     CliCommand{"trips", "trips FOLDER [--day YYYY-MM-DD] [--format text|tsv]", runTrips},
+    CliCommand{"backup",
+               "backup SOURCE DEST [--categories LIST] [--day YYYY-MM-DD | --since YYYY-MM-DD] [--dry-run]",
+               runBackup},
 #ifdef KORIV_CLI_FRAME
     CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
 #endif
