@@ -75,12 +75,6 @@ int usageError(std::string_view command, std::string_view message)
     return 2;
 }
 
-bool parseDay(std::string_view text, CalendarDate& day)
-{
-    return std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d", &day.year, &day.month, &day.day) == 3 &&
-           day.month >= 1 && day.month <= 12 && day.day >= 1 && day.day <= 31;
-}
-
 bool isReadableFolder(std::string_view command, const std::string& folder)
 {
     std::error_code error;
