@@ -72,7 +72,7 @@ TEST(Export, ButtonWritesTheTrackThroughTheSaveDialog)
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     EXPECT_EQ(QDir(dialog->directory()).absolutePath(), QDir(QString::fromStdString(exports.path())).absolutePath());
     EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(), "FILE0001F.kml");
-    EXPECT_EQ(dialog->nameFilters().size(), 2);
+    EXPECT_EQ(dialog->nameFilters().size(), 3); // KML, GPX 1.1 and CSV
     QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     const QString kml = QString::fromStdString(exports.path()) + "/FILE0001F.kml";
     ASSERT_TRUE(waitFor([&] { return QFile::exists(kml); }));
