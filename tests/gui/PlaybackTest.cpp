@@ -12,6 +12,7 @@
 #include "Preferences.h"
 #include "app/ToolbarView.h"
 #include "controls/BitmapButton.h"
+#include "browse/FileListView.h"
 #include "display/MapView.h"
 #include "controls/MultiButtons.h"
 #include "controls/PlayControlView.h"
@@ -358,6 +359,30 @@ TEST_F(PlaybackTest, StepsPairByPairAndRapidNextLeavesOnePlayerPerCamera)
     EXPECT_TRUE(waitReady());
     EXPECT_EQ(app->getState(), 2);
     EXPECT_TRUE(waitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }));
+}
+
+TEST_F(PlaybackTest, ARouteClickShowsThatSecondOfThatRecordingWithItsPartner)
+{
+    writeCard();
+    launch();
+    open("DCIM/100F/FILE0001F.MP4");
+
+    // Another recording: opened as a double click would, then moved to the second.
+    const int last = indexOf("DCIM/100F/FILE0003F.MP4");
+    app->openAt(last, 2);
+    ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == last && app->playersShowSecond(2); }));
+    EXPECT_EQ(app->fileListView()->getCurSel(), last);
+
+    // The open recording: a seek.
+    app->openAt(last, 0);
+    ASSERT_TRUE(waitFor([&] { return app->playersShowSecond(0); }));
+    EXPECT_EQ(app->getCurPlayIndex(), last);
+
+    // A front of a pair: its rear follows to the same second.
+    const int pair = indexOf("DCIM/100F/FILE0002F.MP4");
+    app->openAt(pair, 2);
+    ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == pair && app->has2Videos() && app->playersShowSecond(2); }));
+    EXPECT_EQ(app->getCurPlayIndex2(), indexOf("DCIM/100R/FILE0002R.MP4"));
 }
 
 TEST_F(PlaybackTest, WindowSwitchSwapsThePicturesAndBackAgain)

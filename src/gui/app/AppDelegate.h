@@ -134,6 +134,8 @@ public:
     void dualSelectFile(int index) { mPlayback.dualSelectFile(index); }
     bool dualNextFile(bool forward, bool wrap) { return mPlayback.dualNextFile(forward, wrap); }
     bool openRecording(const QString& path) { return mPlayback.openRecording(path); }
+    // What a click on the trip's route asks: that second of that play-list entry.
+    void openAt(int entry, int second) { mPlayback.openAt(entry, second); }
     bool handlePlaybackKey(int key);
     bool playersShowSecond(double seconds) const { return mPlayback.playersShowSecond(seconds); }
     static float speedForButtonIndex(int index) { return PlaybackController::speedForButtonIndex(index); }
