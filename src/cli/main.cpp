@@ -13,8 +13,9 @@ int runTrack(std::span<const std::string_view> args);
 int runNmea(std::span<const std::string_view> args);
 int runKml(std::span<const std::string_view> args);
 int runGpx(std::span<const std::string_view> args);
-#ifdef KORIV_CLI_FRAME
+#ifdef KORIV_CLI_MEDIA
 int runFrame(std::span<const std::string_view> args);
+int runClip(std::span<const std::string_view> args);
 #endif
 
 namespace {
@@ -25,8 +26,12 @@ constexpr std::array kCommands{
     CliCommand{"nmea", "nmea LOGFILE [--format text|tsv] [--summary]", runNmea},
     CliCommand{"kml", "kml VIDEO -o OUT.kml [--duration SECONDS]", runKml},
     CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS]", runGpx},
-#ifdef KORIV_CLI_FRAME
+#ifdef KORIV_CLI_MEDIA
     CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
+    CliCommand{"clip",
+               "clip RECORDING --from S --to S [--until LATER_RECORDING] [--cameras front|rear|side|pip] "
+               "[--overlay none|time|full] [--no-sound] -o OUT.mp4",
+               runClip},
 #endif
 };
 
