@@ -59,15 +59,17 @@ int clipSecondOf(int r, int g, int b, bool inverted)
 
 bool writeTestClip(const std::string& path, const ClipOptions& o)
 {
-    const std::string size = std::to_string(o.width) + "x" + std::to_string(o.height);
     const std::string duration = std::to_string(o.seconds);
+    // The colour is worked out per pixel on a small picture, then enlarged: flat colours lose
+    // nothing and the clip is made ten times faster.
     std::string command = "ffmpeg -nostdin -loglevel error -y -f lavfi -i "
-        + quoted("color=black:s=" + size + ":r=" + std::to_string(o.fps) + ":d=" + duration);
+        + quoted("color=black:s=16x16:r=" + std::to_string(o.fps) + ":d=" + duration);
     const bool avi = lowerExtension(path) == "avi";
     if (o.audio)
         command += " -f lavfi -i " + quoted("sine=frequency=440:sample_rate=16000:duration=" + duration);
     command += " -vf " + quoted("format=rgb24,geq=r='" + channelExpression(0, o.inverted) + "':g='"
-                                + channelExpression(1, o.inverted) + "':b='" + channelExpression(2, o.inverted) + "'");
+                                + channelExpression(1, o.inverted) + "':b='" + channelExpression(2, o.inverted)
+                                + "',scale=" + std::to_string(o.width) + ":" + std::to_string(o.height) + ":flags=neighbor,setsar=1");
     if (o.codec == "mjpeg")
         command += " -c:v mjpeg -q:v 3 -pix_fmt yuvj420p";
     else
