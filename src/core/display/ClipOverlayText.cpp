@@ -10,39 +10,49 @@ namespace {
 
 constexpr const char* kDegreeSign = "\xC2\xB0";
 
-void appendValuesLines(std::string& text, const GpsData& sample, int speedUnit)
+// Speed and position when the track has positions, G values when it has a G-sensor.
+void appendValuesLines(std::string& text, const GpsList& track, const GpsData& sample, int speedUnit)
 {
     const MapGoToValues v = pmMapGoToValues(&sample);
-    if (!text.empty())
-        text += '\n';
-    text += pmSpeedText(v.speed, speedUnit);
-    text += speedUnit == SpeedUnitMph ? " mph   " : " km/h   ";
-    if (sample.hasPosition()) {
-        text += GetLocationString(true, v.latitude, kDegreeSign);
-        text += "  ";
-        text += GetLocationString(false, v.longitude, kDegreeSign);
-    } else {
-        text += '-';
+    const auto newLine = [&text] {
+        if (!text.empty())
+            text += '\n';
+    };
+    if (track.IsGPSReady()) {
+        newLine();
+        text += pmSpeedText(v.speed, speedUnit);
+        text += speedUnit == SpeedUnitMph ? " mph   " : " km/h   ";
+        if (sample.hasPosition()) {
+            text += GetLocationString(true, v.latitude, kDegreeSign);
+            text += "  ";
+            text += GetLocationString(false, v.longitude, kDegreeSign);
+        } else {
+            text += '-';
+        }
     }
-    text += "\nG";
-    for (int value : {v.sensorX, v.sensorY, v.sensorZ}) {
-        text += ' ';
-        text += pmIndicatorText(value);
+    if (track.IsGSensorReady()) {
+        newLine();
+        text += 'G';
+        for (int value : {v.sensorX, v.sensorY, v.sensorZ}) {
+            text += ' ';
+            text += pmIndicatorText(value);
+        }
     }
 }
 
 } // namespace
 
-std::string pmClipOverlayText(const std::optional<FileTime>& moment, const GpsData* sample, ClipOverlay overlay,
-                              int speedUnit)
+std::string pmClipOverlayText(const std::optional<FileTime>& moment, const GpsList* track, int second,
+                              ClipOverlay overlay, int speedUnit)
 {
     std::string text;
     if (overlay == ClipOverlay::None)
         return text;
     if (moment)
         text = pmDateText(*moment) + ' ' + pmTimeText(*moment);
+    const GpsData* sample = track ? pmGetCurGpsData(*track, second) : nullptr;
     if (overlay == ClipOverlay::Full && sample)
-        appendValuesLines(text, *sample, speedUnit);
+        appendValuesLines(text, *track, *sample, speedUnit);
     return text;
 }
 
@@ -60,9 +70,8 @@ std::vector<ClipOverlayCue> pmClipOverlayCues(std::span<const ClipTrackSpan> spa
             std::optional<FileTime> moment;
             if (span.recordingStart)
                 moment = *span.recordingStart + std::chrono::seconds(static_cast<long long>(second));
-            const GpsData* sample = span.track ? pmGetCurGpsData(*span.track, second) : nullptr;
             cues.push_back({clipStart + std::max(0.0, second - span.in),
-                            pmClipOverlayText(moment, sample, overlay, speedUnit)});
+                            pmClipOverlayText(moment, span.track, static_cast<int>(second), overlay, speedUnit)});
         }
         clipStart += span.out - span.in;
     }

@@ -21,6 +21,7 @@ struct ClipOverlayCue {
 // No cues for ClipOverlay::None. speedUnit: SpeedUnitKmh or SpeedUnitMph.
 std::vector<ClipOverlayCue> pmClipOverlayCues(std::span<const ClipTrackSpan> spans, ClipOverlay overlay,
                                               int speedUnit);
-// The text of one second: its moment (if known) and, for the full overlay, the sample.
-std::string pmClipOverlayText(const std::optional<FileTime>& moment, const GpsData* sample, ClipOverlay overlay,
-                              int speedUnit);
+// The text of one second of a recording: its moment (if known) and, for the full overlay,
+// the values of the track's sample of that second that the track has.
+std::string pmClipOverlayText(const std::optional<FileTime>& moment, const GpsList* track, int second,
+                              ClipOverlay overlay, int speedUnit);

@@ -25,6 +25,7 @@ GpsList track(int seconds, float latitude)
         list.InsertData(&sample, -1);
     }
     list.setBGps(true);
+    list.setBSenser(true);
     return list;
 }
 
@@ -105,8 +106,10 @@ TEST(ClipOverlayText, OneCueWhereEachRecordingSecondStarts)
     EXPECT_EQ(full[1].text, "2026/01/02 10:00:04\n25 mph   N 25\xC2\xB0" "00'14.4\"  E 121\xC2\xB0" "30'0.0\"\n"
                             "G 0.500 -0.500 1.000");
     EXPECT_EQ(full[3].text, "2026/01/02 10:00:06") << "no track: the moment alone";
-    const GpsData noFix;
-    EXPECT_EQ(pmClipOverlayText(std::nullopt, &noFix, ClipOverlay::Full, SpeedUnitKmh), "0 km/h   -\nG 0.000 0.000 0.000");
+    GpsList noFix = track(2, 0);
+    noFix.setBSenser(false);
+    EXPECT_EQ(pmClipOverlayText(std::nullopt, &noFix, 0, ClipOverlay::Full, SpeedUnitKmh), "0 km/h   -")
+        << "no position, no G-sensor";
 }
 
 namespace {
