@@ -8,9 +8,7 @@
 #include "display/GpsInfoText.h"
 #include "library/RecordingName.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <atomic>
 #include <csignal>
@@ -140,8 +138,7 @@ int runClip(std::span<const std::string_view> args)
         std::fprintf(stderr, "clip: %d damaged frames were replaced by the picture before them\n",
                      exporter.damagedFrames());
 
-    const QFileInfo clip(output);
-    const std::string gpx = QFile::encodeName(clip.dir().filePath(clip.completeBaseName() + ".gpx")).toStdString();
+    const std::string gpx = QFile::encodeName(pmClipSidecarPath(output)).toStdString();
     const std::string name(pmGetFileName(options.output, true));
     if (pmWriteClipGpx(gpx, pmClipTrackSpans(parts), name))
         std::fprintf(stderr, "clip: %s written\n", gpx.c_str());

@@ -1,6 +1,8 @@
 #include "ClipRequest.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -21,4 +23,10 @@ ClipRequest pmClipRequest(const std::vector<ClipPart>& parts, ClipCameras camera
 bool pmClipHasRear(const std::vector<ClipPart>& parts)
 {
     return std::any_of(parts.begin(), parts.end(), [](const ClipPart& part) { return !part.rear.empty(); });
+}
+
+QString pmClipSidecarPath(const QString& clipPath)
+{
+    const QFileInfo clip(clipPath);
+    return clip.dir().filePath(clip.completeBaseName() + QLatin1String(".gpx"));
 }

@@ -30,5 +30,7 @@ struct ClipRequest {
 // The request for a clip of these parts, the overlay texts made from their tracks.
 ClipRequest pmClipRequest(const std::vector<ClipPart>& parts, ClipCameras cameras, ClipOverlay overlay, bool sound,
                           int speedUnit, const QString& output);
+// The sidecar GPX beside a clip: the same name, ending in ".gpx".
+QString pmClipSidecarPath(const QString& clipPath);
 // Whether the parts hold a rear recording at all (else only the front can be exported).
 bool pmClipHasRear(const std::vector<ClipPart>& parts);
