@@ -69,7 +69,7 @@ bool ClipAudioSource::openStretch()
     if (!mInput.audio())
         return true;
     QString error;
-    if (!(mDecoder = pmOpenDecoder(mInput.audio(), error)))
+    if (!(mDecoder = pmOpenDecoder(mInput.audio(), error, 1)))
         return mJob.fail(ClipFailure::ReadFailed, QStringLiteral("cannot decode %1: %2").arg(stretch.path, error));
     mInput.seekBefore(std::max(0.0, stretch.in - kSoundLead));
     return buildConverter(mDecoder.get());

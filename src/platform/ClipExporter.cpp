@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -153,11 +154,9 @@ bool ClipExporter::check()
         copyable = copyable && main->videoCopyable() && main->sameVideo(*firstMain);
         plan->main.push_back({mainPath, s.in, s.out, clipStart});
         if (both) {
-            const RecordingFacts* rear = optionalFacts(probe, s.rear, failed);
+            optionalFacts(probe, s.rear, failed); // a rear recording named must be readable
             if (failed)
                 return false;
-            if (rear && !plan->secondFormat)
-                plan->secondFormat = rear->picture;
             plan->second.push_back({s.rear, s.in, s.out, clipStart});
         }
         if (mRequest.sound) {
@@ -174,7 +173,9 @@ bool ClipExporter::check()
         if (clipStart > kMaxClipSeconds)
             return m->fail(ClipFailure::BadRange, QStringLiteral("the clip is longer than a day"));
     }
-    plan->mainFormat = firstMain->picture;
+    mReencoded = !copyable;
+    if (mReencoded && !learnPictureFormats(probe, *plan))
+        return false;
     if (both && !plan->secondFormat)
         plan->secondFormat = plan->mainFormat; // no rear recording at all: black beside the front
     if (firstSound) {
@@ -184,8 +185,28 @@ bool ClipExporter::check()
         plan->sound.clear();
     }
     m->duration = clipStart;
-    mReencoded = !copyable;
     mPlan = std::move(plan);
+    return true;
+}
+
+// The picture formats the filter graph takes: those of each camera's first recording, decoded.
+bool ClipExporter::learnPictureFormats(ClipProbe& probe, ClipPlan& plan)
+{
+    const auto firstOf = [](const ClipStretches& stretches) {
+        const auto found = std::find_if(stretches.begin(), stretches.end(),
+                                        [](const ClipStretch& s) { return !s.path.isEmpty(); });
+        return found == stretches.end() ? QString() : found->path;
+    };
+    const RecordingFacts* main = probe.facts(firstOf(plan.main), StreamProbe::Decode);
+    if (!main)
+        return false;
+    plan.mainFormat = main->picture;
+    if (const QString rear = firstOf(plan.second); !rear.isEmpty()) {
+        const RecordingFacts* facts = probe.facts(rear, StreamProbe::Decode);
+        if (!facts)
+            return false;
+        plan.secondFormat = facts->picture;
+    }
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "ClipJob.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -17,10 +16,10 @@ double streamSeconds(const AVStream* stream, int64_t time)
 
 } // namespace
 
-bool ClipInput::open(const QString& path, ClipJob& job)
+bool ClipInput::open(const QString& path, ClipJob& job, StreamProbe probe)
 {
     mPath = path;
-    if (QString error = pmOpenRecording(path, job.interrupt(), mFormat); !error.isEmpty()) {
+    if (QString error = pmOpenRecording(path, job.interrupt(), mFormat, probe); !error.isEmpty()) {
         if (job.stopped())
             return false;
         return job.fail(ClipFailure::ReadFailed, QStringLiteral("cannot read %1: %2").arg(path, error));
@@ -58,7 +57,7 @@ AVRational ClipInput::frameRate() const
 
 bool ClipInput::isMovFamily() const
 {
-    return std::strstr(mFormat->iformat->name, "mp4") != nullptr;
+    return pmIsMovFamily(mFormat.get());
 }
 
 double ClipInput::toSeconds(const AVStream* stream, int64_t time) const

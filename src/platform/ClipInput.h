@@ -8,8 +8,9 @@ class ClipJob;
 
 class ClipInput {
 public:
-    // Opens and probes; false, with the job's failure set, when it cannot be read.
-    bool open(const QString& path, ClipJob& job);
+    // Opens, reading the streams' frames only where the headers do not say enough (see
+    // StreamProbe); false, with the job's failure set, when it cannot be read.
+    bool open(const QString& path, ClipJob& job, StreamProbe probe = StreamProbe::HeadersWhereEnough);
 
     const QString& path() const { return mPath; }
     AVFormatContext* format() const { return mFormat.get(); }

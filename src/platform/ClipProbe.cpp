@@ -29,14 +29,16 @@ bool RecordingFacts::sameSound(const RecordingFacts& other) const
         && audioSetup == other.audioSetup;
 }
 
-const RecordingFacts* ClipProbe::facts(const QString& path)
+const RecordingFacts* ClipProbe::facts(const QString& path, StreamProbe probe)
 {
-    if (auto known = mKnown.find(path); known != mKnown.end())
+    auto known = mKnown.find(path);
+    if (known != mKnown.end() && (probe == StreamProbe::HeadersWhereEnough || known->second.decoded))
         return &known->second;
     ClipInput input;
-    if (!input.open(path, mJob))
+    if (!input.open(path, mJob, probe))
         return nullptr;
     RecordingFacts facts;
+    facts.decoded = probe == StreamProbe::Decode || !input.isMovFamily();
     facts.duration = input.duration();
     const AVCodecParameters* video = input.video()->codecpar;
     facts.picture.width = video->width;
@@ -53,5 +55,5 @@ const RecordingFacts* ClipProbe::facts(const QString& path)
         facts.channels = audio->codecpar->ch_layout.nb_channels;
         facts.audioSetup = setupOf(audio->codecpar);
     }
-    return &mKnown.emplace(path, facts).first->second;
+    return &(mKnown[path] = facts);
 }

@@ -13,7 +13,8 @@ class ClipJob;
 
 struct RecordingFacts {
     double duration = 0;         // seconds, 0 when unknown
-    ClipPictureFormat picture;
+    ClipPictureFormat picture;   // YUV 4:2:0 until frames were decoded to learn it
+    bool decoded = false;        // frames were decoded to learn the streams
     AVCodecID videoCodec = AV_CODEC_ID_NONE;
     QByteArray videoSetup;       // the codec's extradata
     bool movFamily = false;
@@ -33,8 +34,9 @@ struct RecordingFacts {
 class ClipProbe {
 public:
     explicit ClipProbe(ClipJob& job) : mJob(job) {}
-    // The recording's facts; none when it cannot be read (the job failed).
-    const RecordingFacts* facts(const QString& path);
+    // The recording's facts; none when it cannot be read (the job failed). Decode: learn the
+    // pixel format too.
+    const RecordingFacts* facts(const QString& path, StreamProbe probe = StreamProbe::HeadersWhereEnough);
 
 private:
     ClipJob& mJob;

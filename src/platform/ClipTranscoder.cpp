@@ -46,10 +46,11 @@ bool ClipTranscoder::openEncoder(int width, int height, AVRational rate)
     mEncoder->framerate = rate;
     mEncoder->sample_aspect_ratio = {1, 1};
     mEncoder->gop_size = std::max(1, int(std::lround(2 * av_q2d(rate))));
-    mEncoder->thread_count = 0;
+    mEncoder->thread_count = kClipEncoderThreads;
     mEncoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     av_opt_set(mEncoder->priv_data, "preset", kClipVideoPreset, 0);
     av_opt_set_double(mEncoder->priv_data, "crf", kClipVideoQuality, 0);
+    av_opt_set(mEncoder->priv_data, "x264-params", kClipVideoParams, 0);
     if (const int opened = avcodec_open2(mEncoder.get(), x264, nullptr); opened < 0)
         return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot encode the pictures: %1").arg(pmAvError(opened)));
     mStream = mOutput.addStream(mEncoder.get());

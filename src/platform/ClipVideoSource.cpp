@@ -39,7 +39,7 @@ bool ClipVideoSource::open(size_t index)
     if (!mInput.open(stretch.path, mJob))
         return false;
     QString error;
-    if (!(mDecoder = pmOpenDecoder(mInput.video(), error)))
+    if (!(mDecoder = pmOpenDecoder(mInput.video(), error, kClipDecoderThreads)))
         return mJob.fail(ClipFailure::ReadFailed, QStringLiteral("cannot decode %1: %2").arg(stretch.path, error));
     // Without an index the reading starts at the beginning; frames before `in` are passed over.
     mInput.seekBefore(stretch.in);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <cstring>
 #include <mutex>
 
 QString pmAvError(int code)
@@ -17,7 +18,12 @@ void pmQuietFfmpeg()
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
-QString pmOpenRecording(const QString& path, AVIOInterruptCB interrupt, AvInputPtr& format)
+bool pmIsMovFamily(const AVFormatContext* format)
+{
+    return std::strstr(format->iformat->name, "mp4") != nullptr;
+}
+
+QString pmOpenRecording(const QString& path, AVIOInterruptCB interrupt, AvInputPtr& format, StreamProbe probe)
 {
     AVFormatContext* context = avformat_alloc_context();
     if (!context)
@@ -32,12 +38,14 @@ QString pmOpenRecording(const QString& path, AVIOInterruptCB interrupt, AvInputP
     if (opened < 0)
         return pmAvError(opened); // avformat_open_input freed the context
     format.reset(context);
+    if (probe == StreamProbe::HeadersWhereEnough && pmIsMovFamily(context))
+        return {};
     if (const int probed = avformat_find_stream_info(context, nullptr); probed < 0)
         return pmAvError(probed);
     return {};
 }
 
-AvCodecPtr pmOpenDecoder(const AVStream* stream, QString& error)
+AvCodecPtr pmOpenDecoder(const AVStream* stream, QString& error, int threads)
 {
     const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!decoder) {
@@ -49,8 +57,8 @@ AvCodecPtr pmOpenDecoder(const AVStream* stream, QString& error)
         error = QStringLiteral("out of memory");
         return {};
     }
-    // One thread per core; frame threads for the run of frames after a key frame.
-    codec->thread_count = 0;
+    // Frame threads for the run of frames after a key frame.
+    codec->thread_count = threads;
     codec->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
     codec->pkt_timebase = stream->time_base;
     if (const int result = avcodec_open2(codec.get(), decoder, nullptr); result < 0) {

@@ -46,8 +46,17 @@ inline AvFramePtr pmNewFrame() { return AvFramePtr(av_frame_alloc()); }
 // The containers recordings come in; anything else is refused rather than guessed at.
 inline constexpr const char* kRecordingFormats = "mov,mp4,avi";
 
+// How much opening a recording learns of its streams. An MP4 or MOV's headers say what copying
+// and decoding need; decoding its first frames (avformat_find_stream_info) adds the pixel
+// format and costs tens of milliseconds at 1080p. An AVI's headers say too little: it is
+// always probed.
+enum class StreamProbe { Decode, HeadersWhereEnough };
+
 // Opens a recording (mov, mp4 or avi, local files only) and probes its streams; every
 // blocking read asks interrupt(opaque) whether to give up. Empty text on success, else why.
-QString pmOpenRecording(const QString& path, AVIOInterruptCB interrupt, AvInputPtr& format);
-// A decoder for the stream, on every core, or none with the reason in error.
-AvCodecPtr pmOpenDecoder(const AVStream* stream, QString& error);
+QString pmOpenRecording(const QString& path, AVIOInterruptCB interrupt, AvInputPtr& format,
+                        StreamProbe probe = StreamProbe::Decode);
+// Whether the recording was opened by the MP4/MOV demuxer.
+bool pmIsMovFamily(const AVFormatContext* format);
+// A decoder for the stream, on that many threads (0: one per core), or none with the reason.
+AvCodecPtr pmOpenDecoder(const AVStream* stream, QString& error, int threads = 0);

@@ -81,12 +81,17 @@ bool writeTestClip(const std::string& path, const ClipOptions& o)
     return runCommand(command).exitCode == 0;
 }
 
-bool writeCameraLikeClip(const std::string& path, int seconds)
+bool writeCameraLikeClip(const std::string& path, int seconds, int height, bool sound)
 {
-    return runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i "
-                      + quoted("testsrc2=size=1920x1080:rate=30:duration=" + std::to_string(seconds))
-                      + " -vf noise=alls=10:allf=t -c:v libx264 -preset veryfast -b:v 12M -maxrate 12M -bufsize 24M"
-                        " -pix_fmt yuv420p -g 60 -keyint_min 60 -sc_threshold 0 "
-                      + quoted(path) + " 2>&1")
-               .exitCode == 0;
+    const int width = height * 16 / 9 / 2 * 2;
+    const long long kbits = 12000LL * width * height / (1920 * 1080);
+    const std::string rate = std::to_string(kbits) + "k";
+    const std::string duration = std::to_string(seconds);
+    std::string command = "ffmpeg -nostdin -loglevel error -y -f lavfi -i "
+        + quoted("testsrc2=size=" + std::to_string(width) + "x" + std::to_string(height) + ":rate=30:duration=" + duration);
+    if (sound)
+        command += " -f lavfi -i " + quoted("sine=frequency=440:sample_rate=48000:duration=" + duration) + " -c:a aac -b:a 128k";
+    command += " -vf noise=alls=10:allf=t -c:v libx264 -preset veryfast -b:v " + rate + " -maxrate " + rate
+        + " -bufsize " + std::to_string(2 * kbits) + "k -pix_fmt yuv420p -g 60 -keyint_min 60 -sc_threshold 0 " + quoted(path) + " 2>&1";
+    return runCommand(command).exitCode == 0;
 }
