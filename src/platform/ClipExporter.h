@@ -31,7 +31,6 @@ inline constexpr int kClipDecoderThreads = 2;
 enum class ClipFailure { None, Cancelled, BadRange, ReadFailed, WriteFailed, NoDiskSpace };
 
 class ClipJob;
-class ClipProbe;
 struct ClipPlan;
 
 class ClipExporter {
@@ -60,8 +59,6 @@ public:
     int damagedFrames() const;
 
 private:
-    bool check();
-    bool learnPictureFormats(ClipProbe& probe, ClipPlan& plan);
     bool write(const QString& temporary);
 
     ClipRequest mRequest;
