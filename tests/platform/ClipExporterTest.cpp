@@ -48,6 +48,15 @@ QString q(const std::string& path)
     return QString::fromStdString(path);
 }
 
+ClipRequest requestOf(std::vector<ClipSegment> segments, ClipCameras cameras, const std::string& output)
+{
+    ClipRequest request;
+    request.segments = std::move(segments);
+    request.cameras = cameras;
+    request.output = q(output);
+    return request;
+}
+
 bool exportClip(ClipExporter& exporter)
 {
     const bool written = exporter.run();
@@ -117,11 +126,9 @@ TEST(ClipExporter, CopiesOneCameraAcrossTwoRecordings)
     TempDir dir;
     const std::string first = makeClip(dir, "FILE0001F.MP4", clipOptions(4, 25));
     const std::string second = makeClip(dir, "FILE0002F.MP4", clipOptions(4, 25));
-    ClipRequest request;
-    request.segments = {{q(first), {}, 1.3, 4.0}, {q(second), {}, 0.0, 2.5}};
-    request.output = q(dir.file("out/clip.mp4"));
     std::filesystem::create_directories(dir.file("out"));
-    ClipExporter exporter(request);
+    ClipExporter exporter(requestOf({{q(first), {}, 1.3, 4.0}, {q(second), {}, 0.0, 2.5}}, ClipCameras::Front,
+                                    dir.file("out/clip.mp4")));
     std::vector<double> reports;
     exporter.setProgressHandler([&](double done) { reports.push_back(done); });
     ASSERT_TRUE(exportClip(exporter));
@@ -149,10 +156,8 @@ TEST(ClipExporter, CopiedPacketsAreTheSourcesFromTheKeyFrameBeforeTheStart)
 {
     TempDir dir;
     const std::string source = makeClip(dir, "FILE0001F.MP4", clipOptions(5, 25));
-    ClipRequest request;
-    request.segments = {{q(source), {}, 2.5, 4.2}};
+    ClipRequest request = requestOf({{q(source), {}, 2.5, 4.2}}, ClipCameras::Front, dir.file("clip.mp4"));
     request.sound = false;
-    request.output = q(dir.file("clip.mp4"));
     ClipExporter exporter(request);
     ASSERT_TRUE(exportClip(exporter));
     EXPECT_EQ(probe(dir.file("clip.mp4"), "-show_entries stream=codec_name"), "h264\n");
@@ -188,14 +193,10 @@ TEST(ClipExporter, BothCamerasInTheirPlacesInStepWhateverTheirRates)
         }());
         for (ClipCameras cameras : {ClipCameras::SideBySide, ClipCameras::PictureInPicture}) {
             const bool side = cameras == ClipCameras::SideBySide;
-            ClipRequest request;
-            request.segments = {{q(front), q(rear), 1.25, 4.75}};
-            request.cameras = cameras;
-            request.output = q(dir.file(side ? "side.mp4" : "pip.mp4"));
-            ClipExporter exporter(request);
+            const std::string out = dir.file(side ? "side.mp4" : "pip.mp4");
+            ClipExporter exporter(requestOf({{q(front), q(rear), 1.25, 4.75}}, cameras, out));
             ASSERT_TRUE(exportClip(exporter));
             EXPECT_TRUE(exporter.reencoded());
-            const std::string out = request.output.toStdString();
             EXPECT_EQ(probe(out, "-show_entries stream=codec_name,width,height"),
                       side ? "h264,640,240\naac\n" : "h264,320,240\naac\n");
             EXPECT_NEAR(shownFrames(out), 3.5 * frontFps, 1) << "the front camera's rate";
@@ -220,11 +221,8 @@ TEST(ClipExporter, OverlayChangesItsCornerOnly)
 {
     TempDir dir;
     const std::string front = makeClip(dir, "FILE0001F.MP4", clipOptions(3, 25));
-    ClipRequest request;
-    request.segments = {{q(front), {}, 0.5, 2.5}};
-    request.cameras = ClipCameras::Front;
+    ClipRequest request = requestOf({{q(front), {}, 0.5, 2.5}}, ClipCameras::Front, dir.file("text.mp4"));
     request.overlay = {{0, "2026/01/02 10:00:00"}, {0.5, "2026/01/02 10:00:01\n42 km/h"}};
-    request.output = q(dir.file("text.mp4"));
     ClipExporter withText(request);
     ASSERT_TRUE(exportClip(withText));
     EXPECT_TRUE(withText.reencoded());
@@ -268,11 +266,7 @@ TEST(ClipExporter, DamagedFrameInTheMiddleIsPassedOver)
     std::ofstream(source, std::ios::binary | std::ios::trunc) << bytes;
 
     for (ClipCameras cameras : {ClipCameras::Front, ClipCameras::SideBySide}) {
-        ClipRequest request;
-        request.segments = {{q(source), {}, 0.5, 3.5}};
-        request.cameras = cameras;
-        request.output = q(dir.file("out.mp4"));
-        ClipExporter exporter(request);
+        ClipExporter exporter(requestOf({{q(source), {}, 0.5, 3.5}}, cameras, dir.file("out.mp4")));
         ASSERT_TRUE(exportClip(exporter));
         EXPECT_NEAR(shownFrames(dir.file("out.mp4")), 75, 1);
         EXPECT_EQ(secondAt(MediaAsset(q(dir.file("out.mp4"))).imageAt(2.0), 160, 120, false), 2);
@@ -295,10 +289,7 @@ TEST(ClipExporter, BadTimesAreRefusedBeforeAnythingIsWritten)
         {{q(dir.file("gone.MP4")), {}, 0.0, 1.0}, ClipFailure::ReadFailed, "gone.MP4"},
     };
     for (const auto& c : cases) {
-        ClipRequest request;
-        request.segments = {c.segment};
-        request.output = q(dir.file("out.mp4"));
-        ClipExporter exporter(request);
+        ClipExporter exporter(requestOf({c.segment}, ClipCameras::Front, dir.file("out.mp4")));
         EXPECT_FALSE(exporter.run());
         EXPECT_EQ(exporter.failure(), c.failure);
         EXPECT_TRUE(exporter.errorString().contains(QLatin1String(c.says))) << exporter.errorString().toStdString();
@@ -320,11 +311,8 @@ TEST(ClipExporter, FailuresAndCancelLeaveNothingBehind)
     for (ClipCameras cameras : {ClipCameras::Front, ClipCameras::PictureInPicture}) {
         SCOPED_TRACE(cameras == ClipCameras::Front ? "copied" : "encoded");
         const auto run = [&](const std::string& folder, const std::function<void(ClipExporter&, double)>& onProgress) {
-            ClipRequest request;
-            request.segments = {{q(first), {}, 0.5, 4.0}, {q(second), {}, 0.0, 4.0}};
-            request.cameras = cameras;
-            request.output = q(folder + "/clip.mp4");
-            auto exporter = std::make_unique<ClipExporter>(request);
+            auto exporter = std::make_unique<ClipExporter>(
+                requestOf({{q(first), {}, 0.5, 4.0}, {q(second), {}, 0.0, 4.0}}, cameras, folder + "/clip.mp4"));
             exporter->setProgressHandler([&, e = exporter.get()](double done) { onProgress(*e, done); });
             EXPECT_FALSE(exporter->run());
             EXPECT_FALSE(exporter->errorString().isEmpty());
