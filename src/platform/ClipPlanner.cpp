@@ -1,6 +1,7 @@
 #include "ClipPlanner.h"
 
 #include "ClipJob.h"
+#include "backup/FileCopy.h"
 
 #include <QFileInfo>
 
@@ -70,6 +71,10 @@ bool ClipPlanner::addSegment(const ClipRequest& request, const ClipSegment& s, C
         return false;
     mFirstMain = mFirstMain ? mFirstMain : main;
     mCopyable = mCopyable && main->videoCopyable() && main->sameVideo(*mFirstMain);
+    for (const QString& recording : {s.front, s.rear})
+        if (!recording.isEmpty() && pmIsSameFile(request.output.toStdString(), recording.toStdString()))
+            return mJob.fail(ClipFailure::WriteFailed,
+                             QStringLiteral("the clip would replace the recording %1").arg(recording));
     plan.main.push_back({mainPath, s.in, s.out, mClipTime});
     bool failed = false;
     if (bothCameras(request.cameras)) {

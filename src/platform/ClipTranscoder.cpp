@@ -6,9 +6,6 @@
 
 #include <cmath>
 
-extern "C" {
-#include <libavutil/opt.h>
-}
 
 namespace {
 
@@ -33,46 +30,21 @@ private:
 
 } // namespace
 
-bool ClipTranscoder::openEncoder(int width, int height, AVRational rate)
+// Writes the packets the encoder has coded so far; false when the encoder or the file failed.
+bool ClipTranscoder::writeCoded()
 {
-    const AVCodec* x264 = avcodec_find_encoder_by_name("libx264");
-    mEncoder.reset(x264 ? avcodec_alloc_context3(x264) : nullptr);
-    if (!mEncoder)
-        return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("the x264 encoder is missing"));
-    mEncoder->width = width;
-    mEncoder->height = height;
-    mEncoder->pix_fmt = AV_PIX_FMT_YUV420P;
-    mEncoder->time_base = av_inv_q(rate);
-    mEncoder->framerate = rate;
-    mEncoder->sample_aspect_ratio = {1, 1};
-    mEncoder->gop_size = std::max(1, int(std::lround(2 * av_q2d(rate))));
-    mEncoder->thread_count = kClipEncoderThreads;
-    mEncoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    av_opt_set(mEncoder->priv_data, "preset", kClipVideoPreset, 0);
-    av_opt_set_double(mEncoder->priv_data, "crf", kClipVideoQuality, 0);
-    av_opt_set(mEncoder->priv_data, "x264-params", kClipVideoParams, 0);
-    if (const int opened = avcodec_open2(mEncoder.get(), x264, nullptr); opened < 0)
-        return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot encode the pictures: %1").arg(pmAvError(opened)));
-    mStream = mOutput.addStream(mEncoder.get());
-    return mStream >= 0;
-}
-
-// Hands a composed frame (null: the end) to the encoder and writes what comes out.
-bool ClipTranscoder::encode(AVFrame* frame)
-{
-    if (avcodec_send_frame(mEncoder.get(), frame) < 0)
-        return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot encode the pictures"));
-    for (;;) {
-        const int received = avcodec_receive_packet(mEncoder.get(), mPacket.get());
-        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
-            return true;
-        if (received < 0)
-            return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot encode the pictures: %1").arg(pmAvError(received)));
-        av_packet_rescale_ts(mPacket.get(), mEncoder->time_base, mOutput.timeBase(mStream));
-        mPacket->stream_index = mStream;
-        if (!mOutput.write(mPacket.get()))
+    for (AvPacketPtr& packet : mEncoder.takePackets()) {
+        av_packet_rescale_ts(packet.get(), mEncoder.context()->time_base, mOutput.timeBase(mStream));
+        packet->stream_index = mStream;
+        if (!mOutput.write(packet.get()))
             return false;
     }
+    return true;
+}
+
+bool ClipTranscoder::encodingFailed()
+{
+    return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot encode the pictures: %1").arg(mEncoder.error()));
 }
 
 bool ClipTranscoder::drainComposer(bool ending)
@@ -84,10 +56,10 @@ bool ClipTranscoder::drainComposer(bool ending)
         if (pulled < 0)
             return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot compose the pictures: %1").arg(pmAvError(pulled)));
         mComposed->pict_type = AV_PICTURE_TYPE_NONE;
-        mComposed->pts = av_rescale_q(mComposed->pts, mComposer.timeBase(), mEncoder->time_base);
-        const bool encoded = encode(mComposed.get());
-        av_frame_unref(mComposed.get());
-        if (!encoded)
+        mComposed->pts = av_rescale_q(mComposed->pts, mComposer.timeBase(), mEncoder.context()->time_base);
+        if (!mEncoder.encode(mComposed.get()))
+            return encodingFailed();
+        if (!writeCoded())
             return false;
     }
 }
@@ -98,7 +70,9 @@ bool ClipTranscoder::run(const ClipPlan& plan)
     if (QString error = mComposer.build(plan.cameras, plan.mainFormat, plan.secondFormat, plan.overlay && !plan.overlay->empty());
         !error.isEmpty())
         return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot compose the pictures: %1").arg(error));
-    if (!openEncoder(mComposer.width(), mComposer.height(), rate))
+    if (QString error = mEncoder.open(mComposer.width(), mComposer.height(), rate); !error.isEmpty())
+        return mJob.fail(ClipFailure::WriteFailed, QStringLiteral("cannot encode the pictures: %1").arg(error));
+    if ((mStream = mOutput.addStream(mEncoder.context())) < 0)
         return false;
     ClipAudioSource sound(mJob, mOutput, plan.sound);
     const bool withSound = !plan.sound.empty() && plan.sampleRate > 0;
@@ -125,5 +99,9 @@ bool ClipTranscoder::run(const ClipPlan& plan)
             return false;
         mJob.reached(time + frameLength);
     }
-    return mComposer.close() && drainComposer(true) && encode(nullptr) && (!withSound || sound.finish());
+    if (!mComposer.close() || !drainComposer(true))
+        return false;
+    if (!mEncoder.finish())
+        return encodingFailed();
+    return writeCoded() && (!withSound || sound.finish());
 }

@@ -1,10 +1,11 @@
 #pragma once
 // A clip that is decoded and encoded again: the main camera's frames, the second camera's
 // when both are shown, composed (ClipComposer), encoded with x264 at the main camera's frame
-// rate, with the front camera's sound when asked.
+// rate (ClipVideoEncoder), with the front camera's sound when asked.
 
 #include "ClipComposer.h"
 #include "ClipPlan.h"
+#include "ClipVideoEncoder.h"
 
 class ClipJob;
 class ClipOutput;
@@ -15,15 +16,14 @@ public:
     bool run(const ClipPlan& plan);
 
 private:
-    bool openEncoder(int width, int height, AVRational rate);
-    bool encode(AVFrame* frame);
     bool drainComposer(bool ending);
+    bool writeCoded();
+    bool encodingFailed();
 
     ClipJob& mJob;
     ClipOutput& mOutput;
     ClipComposer mComposer;
-    AvCodecPtr mEncoder;
+    ClipVideoEncoder mEncoder;
     int mStream = -1;
     AvFramePtr mComposed = pmNewFrame();
-    AvPacketPtr mPacket = pmNewPacket();
 };

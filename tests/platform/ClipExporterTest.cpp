@@ -273,7 +273,7 @@ TEST(ClipExporter, DamagedFrameInTheMiddleIsPassedOver)
     }
 }
 
-TEST(ClipExporter, BadTimesAreRefusedBeforeAnythingIsWritten)
+TEST(ClipExporter, BadRequestsAreRefusedBeforeAnythingIsWritten)
 {
     TempDir dir;
     const std::string front = makeClip(dir, "FILE0001F.MP4", clipOptions(3, 25));
@@ -287,14 +287,18 @@ TEST(ClipExporter, BadTimesAreRefusedBeforeAnythingIsWritten)
         {{q(front), {}, 4.0, 5.0}, ClipFailure::BadRange, "cannot start at 4"},
         {{{}, q(front), 0.0, 1.0}, ClipFailure::BadRange, "no front recording"},
         {{q(dir.file("gone.MP4")), {}, 0.0, 1.0}, ClipFailure::ReadFailed, "gone.MP4"},
+        {{q(front), {}, 0.0, 1.0}, ClipFailure::WriteFailed, "would replace the recording"},
     };
     for (const auto& c : cases) {
-        ClipExporter exporter(requestOf({c.segment}, ClipCameras::Front, dir.file("out.mp4")));
+        // The last case writes over its own recording, which must stay as it is.
+        const std::string output = &c == &cases[std::size(cases) - 1] ? front : dir.file("out.mp4");
+        ClipExporter exporter(requestOf({c.segment}, ClipCameras::Front, output));
         EXPECT_FALSE(exporter.run());
         EXPECT_EQ(exporter.failure(), c.failure);
         EXPECT_TRUE(exporter.errorString().contains(QLatin1String(c.says))) << exporter.errorString().toStdString();
     }
     EXPECT_EQ(filesIn(dir.path()), QStringList{"FILE0001F.MP4"});
+    EXPECT_NEAR(MediaAsset(q(front)).duration(), 3.0, 0.05);
 }
 
 TEST(ClipExporter, FailuresAndCancelLeaveNothingBehind)
