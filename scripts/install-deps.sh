@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-webchannel-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   # media: FFmpeg libraries for frames and durations, GStreamer for playback, ffmpeg for sample clips
-  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
+  libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libavutil-dev ffmpeg
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   # gst-play-1.0 (in the base apps), the peer of the playback benchmarks
   gstreamer1.0-tools gstreamer1.0-plugins-base-apps gstreamer1.0-x
@@ -26,8 +26,8 @@ packages=(
   locales
   # headless runs and screenshots
   xvfb xauth imagemagick
-  # rasterising printed PDF pages in the tests
-  poppler-utils
+  # rasterising printed PDF pages in the tests; validating written GPX against its schema
+  poppler-utils libxml2-utils
   # map page and icon set (npm comes with nodejs or on its own; see below)
   nodejs
   # the Debian package: icon sizes, dependencies, and the validators of its test

@@ -517,5 +517,73 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The backup folder cannot be used: %1</source>
         <translation>لا يمكن استخدام مجلد النسخ الاحتياطي: %1</translation>
     </message>
+    <message id="IDS_EXPORT_CLIP">
+        <source>Export Clip</source>
+        <translation>تصدير مقطع</translation>
+    </message>
+    <message id="IDS_CLIP_CAMERAS">
+        <source>Cameras</source>
+        <translation>الكاميرات</translation>
+    </message>
+    <message id="IDS_CLIP_FRONT">
+        <source>Front camera</source>
+        <translation>الكاميرا الأمامية</translation>
+    </message>
+    <message id="IDS_CLIP_REAR">
+        <source>Rear camera</source>
+        <translation>الكاميرا الخلفية</translation>
+    </message>
+    <message id="IDS_CLIP_SIDE_BY_SIDE">
+        <source>Both cameras, side by side</source>
+        <translation>الكاميرتان جنبًا إلى جنب</translation>
+    </message>
+    <message id="IDS_CLIP_PICTURE_IN_PICTURE">
+        <source>Both cameras, rear inside front</source>
+        <translation>الكاميرتان، الخلفية داخل الأمامية</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY">
+        <source>Overlay</source>
+        <translation>المعلومات على الصورة</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_NONE">
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_TIME">
+        <source>Date and time</source>
+        <translation>التاريخ والوقت</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_FULL">
+        <source>Date, time, speed, position and G values</source>
+        <translation>التاريخ والوقت والسرعة والموقع وقيم G</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND">
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_FRONT">
+        <source>Front camera's sound</source>
+        <translation>صوت الكاميرا الأمامية</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_NONE">
+        <source>No sound</source>
+        <translation>بدون صوت</translation>
+    </message>
+    <message id="IDS_CLIP_FOLDER">
+        <source>Folder</source>
+        <translation>المجلد</translation>
+    </message>
+    <message id="IDS_CLIP_REPLACE">
+        <source>A file of this name already exists. Replace it?</source>
+        <translation>يوجد ملف بهذا الاسم بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_FAILED">
+        <source>The clip could not be exported. Nothing was written.</source>
+        <translation>تعذر تصدير المقطع. لم تتم كتابة أي شيء.</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_RANGE">
+        <source>The clip's start and end do not lie within the recordings.</source>
+        <translation>بداية المقطع ونهايته لا تقعان ضمن التسجيلات.</translation>
+    </message>
 </context>
 </TS>

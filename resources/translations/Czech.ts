@@ -517,5 +517,73 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>The backup folder cannot be used: %1</source>
         <translation>Složku pro zálohy nelze použít: %1</translation>
     </message>
+    <message id="IDS_EXPORT_CLIP">
+        <source>Export Clip</source>
+        <translation>Exportovat klip</translation>
+    </message>
+    <message id="IDS_CLIP_CAMERAS">
+        <source>Cameras</source>
+        <translation>Kamery</translation>
+    </message>
+    <message id="IDS_CLIP_FRONT">
+        <source>Front camera</source>
+        <translation>Přední kamera</translation>
+    </message>
+    <message id="IDS_CLIP_REAR">
+        <source>Rear camera</source>
+        <translation>Zadní kamera</translation>
+    </message>
+    <message id="IDS_CLIP_SIDE_BY_SIDE">
+        <source>Both cameras, side by side</source>
+        <translation>Obě kamery vedle sebe</translation>
+    </message>
+    <message id="IDS_CLIP_PICTURE_IN_PICTURE">
+        <source>Both cameras, rear inside front</source>
+        <translation>Obě kamery, zadní v obraze přední</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY">
+        <source>Overlay</source>
+        <translation>Překryv</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_NONE">
+        <source>None</source>
+        <translation>Žádný</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_TIME">
+        <source>Date and time</source>
+        <translation>Datum a čas</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_FULL">
+        <source>Date, time, speed, position and G values</source>
+        <translation>Datum, čas, rychlost, poloha a hodnoty G</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND">
+        <source>Sound</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_FRONT">
+        <source>Front camera's sound</source>
+        <translation>Zvuk přední kamery</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_NONE">
+        <source>No sound</source>
+        <translation>Bez zvuku</translation>
+    </message>
+    <message id="IDS_CLIP_FOLDER">
+        <source>Folder</source>
+        <translation>Složka</translation>
+    </message>
+    <message id="IDS_CLIP_REPLACE">
+        <source>A file of this name already exists. Replace it?</source>
+        <translation>Soubor s tímto názvem již existuje. Nahradit jej?</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_FAILED">
+        <source>The clip could not be exported. Nothing was written.</source>
+        <translation>Klip nelze exportovat. Nic nebylo zapsáno.</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_RANGE">
+        <source>The clip's start and end do not lie within the recordings.</source>
+        <translation>Začátek a konec klipu neleží v rámci záznamů.</translation>
+    </message>
 </context>
 </TS>

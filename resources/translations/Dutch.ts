@@ -517,5 +517,73 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>The backup folder cannot be used: %1</source>
         <translation>De back-upmap kan niet worden gebruikt: %1</translation>
     </message>
+    <message id="IDS_EXPORT_CLIP">
+        <source>Export Clip</source>
+        <translation>Clip exporteren</translation>
+    </message>
+    <message id="IDS_CLIP_CAMERAS">
+        <source>Cameras</source>
+        <translation>Camera's</translation>
+    </message>
+    <message id="IDS_CLIP_FRONT">
+        <source>Front camera</source>
+        <translation>Voorcamera</translation>
+    </message>
+    <message id="IDS_CLIP_REAR">
+        <source>Rear camera</source>
+        <translation>Achtercamera</translation>
+    </message>
+    <message id="IDS_CLIP_SIDE_BY_SIDE">
+        <source>Both cameras, side by side</source>
+        <translation>Beide camera's naast elkaar</translation>
+    </message>
+    <message id="IDS_CLIP_PICTURE_IN_PICTURE">
+        <source>Both cameras, rear inside front</source>
+        <translation>Beide camera's, achtercamera in het beeld van de voorcamera</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY">
+        <source>Overlay</source>
+        <translation>Overlay</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_NONE">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_TIME">
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_FULL">
+        <source>Date, time, speed, position and G values</source>
+        <translation>Datum, tijd, snelheid, positie en G-waarden</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND">
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_FRONT">
+        <source>Front camera's sound</source>
+        <translation>Geluid van de voorcamera</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_NONE">
+        <source>No sound</source>
+        <translation>Geen geluid</translation>
+    </message>
+    <message id="IDS_CLIP_FOLDER">
+        <source>Folder</source>
+        <translation>Map</translation>
+    </message>
+    <message id="IDS_CLIP_REPLACE">
+        <source>A file of this name already exists. Replace it?</source>
+        <translation>Er bestaat al een bestand met deze naam. Vervangen?</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_FAILED">
+        <source>The clip could not be exported. Nothing was written.</source>
+        <translation>De clip kon niet worden geëxporteerd. Er is niets geschreven.</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_RANGE">
+        <source>The clip's start and end do not lie within the recordings.</source>
+        <translation>Begin en einde van de clip liggen niet binnen de opnamen.</translation>
+    </message>
 </context>
 </TS>

@@ -517,5 +517,73 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The backup folder cannot be used: %1</source>
         <translation>ไม่สามารถใช้โฟลเดอร์สำรองข้อมูลได้: %1</translation>
     </message>
+    <message id="IDS_EXPORT_CLIP">
+        <source>Export Clip</source>
+        <translation>ส่งออกคลิป</translation>
+    </message>
+    <message id="IDS_CLIP_CAMERAS">
+        <source>Cameras</source>
+        <translation>กล้อง</translation>
+    </message>
+    <message id="IDS_CLIP_FRONT">
+        <source>Front camera</source>
+        <translation>กล้องหน้า</translation>
+    </message>
+    <message id="IDS_CLIP_REAR">
+        <source>Rear camera</source>
+        <translation>กล้องหลัง</translation>
+    </message>
+    <message id="IDS_CLIP_SIDE_BY_SIDE">
+        <source>Both cameras, side by side</source>
+        <translation>กล้องทั้งสองเคียงข้างกัน</translation>
+    </message>
+    <message id="IDS_CLIP_PICTURE_IN_PICTURE">
+        <source>Both cameras, rear inside front</source>
+        <translation>กล้องทั้งสอง โดยภาพกล้องหลังอยู่ในภาพกล้องหน้า</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY">
+        <source>Overlay</source>
+        <translation>ข้อมูลซ้อนภาพ</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_NONE">
+        <source>None</source>
+        <translation>ไม่มี</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_TIME">
+        <source>Date and time</source>
+        <translation>วันที่และเวลา</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_FULL">
+        <source>Date, time, speed, position and G values</source>
+        <translation>วันที่ เวลา ความเร็ว ตำแหน่ง และค่า G</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND">
+        <source>Sound</source>
+        <translation>เสียง</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_FRONT">
+        <source>Front camera's sound</source>
+        <translation>เสียงจากกล้องหน้า</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_NONE">
+        <source>No sound</source>
+        <translation>ไม่มีเสียง</translation>
+    </message>
+    <message id="IDS_CLIP_FOLDER">
+        <source>Folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message id="IDS_CLIP_REPLACE">
+        <source>A file of this name already exists. Replace it?</source>
+        <translation>มีไฟล์ชื่อนี้อยู่แล้ว ต้องการแทนที่หรือไม่</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_FAILED">
+        <source>The clip could not be exported. Nothing was written.</source>
+        <translation>ไม่สามารถส่งออกคลิปได้ ไม่มีการเขียนข้อมูลใด ๆ</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_RANGE">
+        <source>The clip's start and end do not lie within the recordings.</source>
+        <translation>จุดเริ่มต้นและจุดสิ้นสุดของคลิปไม่อยู่ในช่วงของการบันทึก</translation>
+    </message>
 </context>
 </TS>

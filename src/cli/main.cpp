@@ -17,8 +17,9 @@ int runGpx(std::span<const std::string_view> args);
 int runCsv(std::span<const std::string_view> args);
 int runTrips(std::span<const std::string_view> args);
 int runBackup(std::span<const std::string_view> args);
-#ifdef KORIV_CLI_FRAME
+#ifdef KORIV_CLI_MEDIA
 int runFrame(std::span<const std::string_view> args);
+int runClip(std::span<const std::string_view> args);
 #endif
 
 namespace {
@@ -36,8 +37,12 @@ constexpr std::array kCommands{
     CliCommand{"backup",
                "backup SOURCE DEST [--categories LIST] [--day YYYY-MM-DD | --since YYYY-MM-DD] [--dry-run]",
                runBackup},
-#ifdef KORIV_CLI_FRAME
+#ifdef KORIV_CLI_MEDIA
     CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
+    CliCommand{"clip",
+               "clip RECORDING --from S --to S [--until LATER_RECORDING] [--cameras front|rear|side|pip] "
+               "[--overlay none|time|full] [--no-sound] -o OUT.mp4",
+               runClip},
 #endif
 };
 
