@@ -144,10 +144,10 @@ TEST(ClipExporter, CopiesOneCameraAcrossTwoRecordings)
     MediaAsset asset(q(out));
     EXPECT_NEAR(asset.duration(), 5.2, 0.04);
     // Clip time → recording time: 0.3 → 1.6, 2.0 → 3.3, 2.8 → 0.1 of the second, 4.9 → 2.2.
-    for (const auto& [t, second] : {std::pair{0.3, 1}, {2.0, 3}, {2.8, 0}, {4.9, 2}}) {
+    for (const auto& [t, expected] : {std::pair{0.3, 1}, {2.0, 3}, {2.8, 0}, {4.9, 2}}) {
         const QImage image = asset.imageAt(t);
         ASSERT_FALSE(image.isNull()) << t;
-        EXPECT_EQ(secondAt(image, 160, 120, false), second) << "at " << t;
+        EXPECT_EQ(secondAt(image, 160, 120, false), expected) << "at " << t;
     }
     EXPECT_EQ(filesIn(dir.file("out")), QStringList{"clip.mp4"});
 }
