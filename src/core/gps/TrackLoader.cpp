@@ -97,8 +97,7 @@ LoadedTrack readTrack(const std::string& videoPath, double durationSeconds, GpsL
 // The application writes the operation's first and last log lines around this.
 LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
 {
-    LoadedTrack track = readTrack(videoPath, durationSeconds, list, true);
-    return track;
+    return readTrack(videoPath, durationSeconds, list, true);
 }
 
 LoadedTrack pmReadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
