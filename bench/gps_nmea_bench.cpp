@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -37,24 +36,6 @@ double cpuSeconds(int who)
     rusage usage{};
     getrusage(who, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// RMC, GGA and GSENSOR every tenth of a second, until either limit is reached.
-std::string tenHertzLog(double megabytes, int ticks)
-{
-    NmeaWriter nmea;
-    for (int tick = 0; nmea.text().size() < megabytes * 1e6 && tick < ticks; ++tick) {
-        const double t = tick / 10.0;
-        const NmeaFix fix{.secondOfDay = tick / 10,
-                          .millisecond = tick % 10 * 100,
-                          .latitude = 25.04 + 0.002 * std::sin(t / 300),
-                          .longitude = 121.5 + t * 1e-5,
-                          .speedKnots = 25 + 5 * std::sin(t / 20),
-                          .course = std::fmod(t, 360.0),
-                          .altitude = 12 + std::sin(t / 50)};
-        nmea.rmc(fix).gga(fix).gsensor(tick % 7 - 3, tick % 5 - 2, 62);
-    }
-    return nmea.text();
 }
 
 struct Timing {
@@ -85,7 +66,7 @@ int main(int argc, char** argv)
     TempDir dir;
     const std::string path = dir.file("drive.nmea");
     {
-        const std::string log = tenHertzLog(megabytes, INT_MAX);
+        const std::string log = tenHertzDriveLog(megabytes, INT_MAX);
         std::ofstream(path, std::ios::binary).write(log.data(), static_cast<std::streamsize>(log.size()));
     }
     const double mb = static_cast<double>(std::ifstream(path, std::ios::ate | std::ios::binary).tellg()) / 1e6;
@@ -111,7 +92,7 @@ int main(int argc, char** argv)
     }
 
     // A one-hour recording with its 10 Hz log beside it, loaded as the application loads it.
-    const std::string hourLog = tenHertzLog(1e9, 36000);
+    const std::string hourLog = tenHertzDriveLog(1e9, 36000);
     dir.write("CARD/MOVIEF/FILE0001F.nmea", hourLog);
     GpsList hour;
     pmLoadTrack(dir.file("CARD/MOVIEF/FILE0001F.MP4"), 3600, hour);

@@ -17,7 +17,7 @@ if [ "${KORIV_PACKAGE_BUILD:-1}" != 0 ]; then
   KORIV_BUILD_DIR=$build scripts/build.sh
 fi
 # What the package holds, up to date even when the rest of the build is not.
-cmake --build "$build" --target korivmanager korivmanager-cli koriv_package_files >/dev/null
+cmake --build "$build" --target korivmanager korivmanager-cli korivmanager-cli-media koriv_package_files >/dev/null
 
 if [ "${KORIV_PACKAGE_SCREENSHOT:-1}" != 0 ]; then
   card=${KORIV_SAMPLE_CARD:-sample-card}

@@ -1,6 +1,6 @@
 #pragma once
 // One sub-command of korivmanager-cli. Each command lives in its own file and is listed in
-// main.cpp.
+// main.cpp, or in media/main.cpp for the ones that decode.
 
 #include "library/RecordingName.h"
 #include "util/CalendarDate.h"

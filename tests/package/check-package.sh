@@ -16,7 +16,7 @@ echo "package: $deb"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
 expected=(
-  /usr/bin/korivmanager /usr/bin/korivmanager-cli
+  /usr/bin/korivmanager /usr/bin/korivmanager-cli /usr/libexec/koriv-manager/korivmanager-cli-media
   /usr/share/applications/korivmanager.desktop
   /usr/share/metainfo/io.github.koriv.korivmanager.metainfo.xml
   /usr/share/icons/hicolor/scalable/apps/korivmanager.svg
@@ -31,7 +31,7 @@ for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$files" || fail "$file is not in the package"
 done
 # Nothing of the build or the tests slips in.
-unexpected=$(grep -vE '^/usr/(bin|share/(applications|metainfo|icons|man|bash-completion|doc))(/|$)' <<<"$files" | grep -vxE '/|/usr/|/usr/share/' || true)
+unexpected=$(grep -vE '^/usr/(bin|libexec/koriv-manager|share/(applications|metainfo|icons|man|bash-completion|doc))(/|$)' <<<"$files" | grep -vxE '/|/usr/|/usr/libexec/|/usr/share/' || true)
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -43,6 +43,12 @@ done
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
+
+# The decoding commands reach their program where the package puts it: a usage error is its
+# answer, a missing program would be 1.
+status=0
+"$tree/usr/bin/korivmanager-cli" frame >/dev/null 2>&1 || status=$?
+[ $status = 2 ] || fail "korivmanager-cli frame does not reach korivmanager-cli-media (exit $status)"
 
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$tree/usr/share/applications/korivmanager.desktop" || fail "desktop-file-validate"

@@ -76,3 +76,20 @@ NmeaWriter& NmeaWriter::gsensord(double x, double y, double z)
     std::snprintf(text, sizeof text, "$GSENSORD,%.3f,%.3f,%.3f", x, y, z);
     return line(text);
 }
+
+std::string tenHertzDriveLog(double megabytes, int ticks)
+{
+    NmeaWriter nmea;
+    for (int tick = 0; nmea.text().size() < megabytes * 1e6 && tick < ticks; ++tick) {
+        const double t = tick / 10.0;
+        const NmeaFix fix{.secondOfDay = tick / 10,
+                          .millisecond = tick % 10 * 100,
+                          .latitude = 25.04 + 0.002 * std::sin(t / 300),
+                          .longitude = 121.5 + t * 1e-5,
+                          .speedKnots = 25 + 5 * std::sin(t / 20),
+                          .course = std::fmod(t, 360.0),
+                          .altitude = 12 + std::sin(t / 50)};
+        nmea.rmc(fix).gga(fix).gsensor(tick % 7 - 3, tick % 5 - 2, 62);
+    }
+    return nmea.text();
+}

@@ -33,3 +33,7 @@ public:
 private:
     std::string mText;
 };
+
+// A drive's log for the benchmarks: RMC, GGA and GSENSOR every tenth of a second, until the text
+// reaches `megabytes` or `ticks` ticks are written.
+std::string tenHertzDriveLog(double megabytes, int ticks);

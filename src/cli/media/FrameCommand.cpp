@@ -1,5 +1,5 @@
 // korivmanager-cli frame: the picture of a recording at a time, as the capture takes it, saved
-// as a JPEG file. Built with the platform layer only (it decodes through MediaAsset).
+// as a JPEG file. Part of the media program (it decodes through MediaAsset).
 
 #include "CliCommand.h"
 #include "MediaAsset.h"

@@ -1,7 +1,7 @@
 // korivmanager-cli clip: one video file of a moment, from one recording or across the
 // following ones, from either camera or both, with the date, time and track values burnt in
-// if asked, and a GPX of the same seconds beside it. Built with the platform layer only (it
-// decodes and encodes through ClipExporter).
+// if asked, and a GPX of the same seconds beside it. Part of the media program (it decodes
+// and encodes through ClipExporter).
 
 #include "CliCommand.h"
 #include "ClipExporter.h"
