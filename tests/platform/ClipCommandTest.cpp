@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QImage>
 
+#include <chrono>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,4 +107,21 @@ TEST(ClipCommand, FailuresAreExplained)
     EXPECT_EQ(clip("'" + alone + "' --from soon --to 1 -o '" + out + "'").exitCode, 2);
     EXPECT_EQ(clip("'" + alone + "' --from 0 --to 1 --cameras all -o '" + out + "'").exitCode, 2);
     EXPECT_EQ(clip("'" + alone + "' --from 0 --to 1").exitCode, 2);
+}
+
+TEST(ClipCommand, UntilARecordingOfAnotherTripIsRefused)
+{
+    TempDir dir;
+    ClipOptions o;
+    o.seconds = 2;
+    const std::string first = dir.file("cam/FILE0001F.MP4");
+    const std::string later = dir.file("cam/FILE0002F.MP4");
+    ASSERT_TRUE(writeTestClip(first, o));
+    ASSERT_TRUE(writeTestClip(later, o));
+    // Two hours after the first: the camera was switched off in between.
+    std::filesystem::last_write_time(later, std::filesystem::last_write_time(first) + std::chrono::hours(2));
+    const CommandResult r = clip("'" + first + "' --from 0 --to 1 --until '" + later + "' -o '" + dir.file("out.mp4") + "'");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("FILE0002F.MP4 is not in the trip of"), std::string::npos) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.mp4")));
 }

@@ -5,6 +5,7 @@
 #include "library/MediaDuration.h"
 #include "library/RecordingName.h"
 #include "library/VideoLibrary.h"
+#include "trips/TripStretch.h"
 #include "util/FileQueries.h"
 
 #include <algorithm>
@@ -75,24 +76,24 @@ std::vector<std::string> pmRecordingsBetween(const std::string& first, const std
 {
     const std::string start = fullPath(first);
     const std::string end = fullPath(last);
-    const std::string folder(pmGetFolder(start));
     VideoLibrary library;
-    library.build(folder);
-    std::vector<std::string> between;
-    bool inside = false;
-    for (const AMediaFile& file : library.sortByFileDateAndPath()) {
-        const std::string& path = file.URL();
-        if (pmGetFolder(path) != folder || pmGetCameraType(path) != pmGetCameraType(start))
-            continue;
-        inside = inside || path == start;
-        if (inside)
-            between.push_back(path);
-        if (inside && path == end)
-            return between;
+    library.build(std::string(pmGetFolder(start)));
+    const std::vector<AMediaFile> entries = library.sortByFileDateAndPath();
+    const auto position = [&entries](const std::string& path) {
+        const auto found = std::find_if(entries.begin(), entries.end(), [&path](const AMediaFile& file) { return file.URL() == path; });
+        return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+    };
+    const int from = position(start);
+    const int to = position(end);
+    if (from < 0 || to < 0) {
+        error = from < 0 ? first + " is not a recording the library accepts"
+                         : last + " does not follow " + first + ": it is not a recording of its folder";
+        return {};
     }
-    error = inside ? last + " does not follow " + first + " among the recordings of its folder and camera"
-                   : first + " is not a recording the library accepts";
-    return {};
+    std::vector<std::string> between;
+    for (int entry : pmTripChainBetween(TripIndex(entries), entries, from, to, error))
+        between.push_back(entries[size_t(entry)].URL());
+    return between;
 }
 
 std::vector<ClipTrackSpan> pmClipTrackSpans(const std::vector<ClipPart>& parts)

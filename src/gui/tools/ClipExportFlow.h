@@ -6,6 +6,7 @@
 #include "ClipExportDlg.h"
 #include "backup/FileCopy.h"
 #include "export/ClipParts.h"
+#include "export/ClipSidecar.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -43,6 +44,7 @@ private:
     QWidget* mWindow;
     std::vector<ClipPart> mParts;
     std::unique_ptr<ClipExporter> mExporter;
+    std::unique_ptr<ClipSidecar> mSidecar; // the GPX, named once the clip is
     QString mOutput;
     CopyControl mControl;
     QPointer<ProgressDlg> mProgress;
