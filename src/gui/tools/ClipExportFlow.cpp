@@ -31,6 +31,11 @@ ClipExportFlow::~ClipExportFlow()
     delete mProgress;
 }
 
+ProgressDlg* ClipExportFlow::progressWindow() const
+{
+    return mProgress;
+}
+
 bool ClipExportFlow::start(std::vector<ClipPart> parts, int speedUnit)
 {
     if (isRunning() || parts.empty())

@@ -31,7 +31,7 @@ public:
     // Starts the export of the parts with these choices, without the dialog.
     bool run(std::vector<ClipPart> parts, const ClipExportChoice& choice, int speedUnit);
     bool isRunning() const { return mExporter != nullptr; }
-    ProgressDlg* progressWindow() const { return mProgress; }
+    ProgressDlg* progressWindow() const;
 
 signals:
     // On the main thread, once the export has ended and its progress window closed.
