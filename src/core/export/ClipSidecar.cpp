@@ -3,6 +3,7 @@
 #include "util/FileQueries.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
