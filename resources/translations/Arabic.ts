@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>بداية المقطع ونهايته لا تقعان ضمن التسجيلات.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>تحديد بداية المقطع</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>تحديد نهاية المقطع</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>تصدير مقطع…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Začátek a konec klipu neleží v rámci záznamů.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Označit začátek klipu</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Označit konec klipu</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Exportovat klip…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Alle rechten voorbehouden.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Begin en einde van de clip liggen niet binnen de opnamen.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Begin van clip markeren</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Einde van clip markeren</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Clip exporteren…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>The clip's start and end do not lie within the recordings.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Mark clip start</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Mark clip end</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Export clip…</translation>
+    </message>
 </context>
 </TS>

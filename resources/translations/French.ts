@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Tous droits réservés.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Le début et la fin de l'extrait ne se trouvent pas dans les enregistrements.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Marquer le début de l’extrait</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Marquer la fin de l’extrait</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Exporter un extrait…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Alle Rechte vorbehalten.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Anfang und Ende des Clips liegen nicht innerhalb der Aufnahmen.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Clip-Anfang markieren</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Clip-Ende markieren</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Clip exportieren…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Minden jog fenntartva.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>A klip eleje és vége nem a felvételeken belül van.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Klip elejének megjelölése</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Klip végének megjelölése</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Klip exportálása…</translation>
+    </message>
 </context>
 </TS>

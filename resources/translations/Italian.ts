@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Tutti i diritti riservati.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>L'inizio e la fine della clip non rientrano nelle registrazioni.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Segna inizio clip</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Segna fine clip</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Esporta clip…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>クリップの開始と終了が録画の範囲内にありません。</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>クリップの開始位置を設定</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>クリップの終了位置を設定</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>クリップを書き出す…</translation>
+    </message>
 </context>
 </TS>

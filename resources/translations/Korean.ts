@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. All rights reserved.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>클립의 시작과 끝이 녹화 범위 안에 있지 않습니다.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>클립 시작 지점 표시</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>클립 끝 지점 표시</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>클립 내보내기…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Autorių teisės © 2026 Koriv. Visos teisės saugomos.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Klipo pradžia ir pabaiga nepatenka į įrašus.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Pažymėti klipo pradžią</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Pažymėti klipo pabaigą</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Eksportuoti klipą…</translation>
+    </message>
 </context>
 </TS>

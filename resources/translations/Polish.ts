@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Wszelkie prawa zastrzeżone.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Początek i koniec klipu nie mieszczą się w nagraniach.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Zaznacz początek klipu</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Zaznacz koniec klipu</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Eksportuj klip…</translation>
+    </message>
 </context>
 </TS>

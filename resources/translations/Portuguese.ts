@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Todos os direitos reservados.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>O início e o fim do clipe não estão dentro das gravações.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Marcar início do clipe</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Marcar fim do clipe</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Exportar clipe…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Toate drepturile rezervate.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Începutul și sfârșitul clipului nu se află în înregistrări.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Marchează începutul clipului</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Marchează sfârșitul clipului</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Exportă clipul…</translation>
+    </message>
 </context>
 </TS>

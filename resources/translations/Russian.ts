@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Начало и конец клипа не попадают в записи.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Отметить начало клипа</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Отметить конец клипа</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Экспорт клипа…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. 保留所有权利。</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>片段的开始和结束不在录像范围内。</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>标记片段起点</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>标记片段终点</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>导出片段…</translation>
+    </message>
 </context>
 </TS>

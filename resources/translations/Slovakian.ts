@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Všetky práva vyhradené.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Začiatok a koniec klipu nie sú v rámci záznamov.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Označiť začiatok klipu</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Označiť koniec klipu</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Exportovať klip…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Vse pravice pridržane.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Začetek in konec izseka nista znotraj posnetkov.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Označi začetek izseka</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Označi konec izseka</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Izvozi izsek…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. Todos los derechos reservados.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>El inicio y el final del clip no están dentro de las grabaciones.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Marcar inicio del clip</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Marcar final del clip</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Exportar clip…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>จุดเริ่มต้นและจุดสิ้นสุดของคลิปไม่อยู่ในช่วงของการบันทึก</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>กำหนดจุดเริ่มต้นคลิป</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>กำหนดจุดสิ้นสุดคลิป</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>ส่งออกคลิป…</translation>
+    </message>
 </context>
 </TS>

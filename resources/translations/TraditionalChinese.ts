@@ -585,5 +585,17 @@ Copyright © 2026 Koriv. 版權所有。</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>片段的開始和結束不在錄影範圍內。</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>標記片段起點</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>標記片段終點</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>匯出片段…</translation>
+    </message>
 </context>
 </TS>

@@ -585,5 +585,17 @@ Telif hakkı © 2026 Koriv. Tüm hakları saklıdır.</translation>
         <source>The clip's start and end do not lie within the recordings.</source>
         <translation>Klibin başlangıcı ve bitişi kayıtların içinde değil.</translation>
     </message>
+    <message id="IDS_MARK_CLIP_START">
+        <source>Mark clip start</source>
+        <translation>Klip başlangıcını işaretle</translation>
+    </message>
+    <message id="IDS_MARK_CLIP_END">
+        <source>Mark clip end</source>
+        <translation>Klip sonunu işaretle</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP_MENU">
+        <source>Export clip…</source>
+        <translation>Klibi dışa aktar…</translation>
+    </message>
 </context>
 </TS>

@@ -7,44 +7,13 @@
 #include "ClipTranscoder.h"
 #include "LogText.h"
 #include "export/MovieEndTrim.h"
+#include "util/FileQueries.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-
-// A new empty file beside the output, with the permissions an ordinary file gets; empty on
-// failure, with the reason.
-QString createTemporaryBeside(const QString& output, QString& error)
-{
-    static std::atomic<unsigned> counter{0};
-    const QFileInfo target(output);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = target.absoluteDir().filePath(QStringLiteral(".%1.%2-%3.part")
-                                                               .arg(target.fileName())
-                                                               .arg(::getpid())
-                                                               .arg(counter.fetch_add(1)));
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return path;
-        }
-        if (errno != EEXIST) {
-            error = QString::fromLocal8Bit(std::strerror(errno));
-            break;
-        }
-    }
-    return {};
-}
-
-} // namespace
 
 ClipExporter::ClipExporter(ClipRequest request) : mRequest(std::move(request)), m(std::make_unique<ClipJob>())
 {
@@ -104,11 +73,12 @@ bool ClipExporter::run()
     mReencoded = !planner.copyable();
     if (!mPlan || m->stopped())
         return false;
-    QString error;
-    const QString temporary = createTemporaryBeside(mRequest.output, error);
+    std::string error;
+    const QString temporary =
+        QFile::decodeName(pmCreateFileBeside(QFile::encodeName(mRequest.output).toStdString(), error).c_str());
     if (temporary.isEmpty()) {
-        m->fail(ClipFailure::WriteFailed,
-                QStringLiteral("cannot write in %1: %2").arg(QFileInfo(mRequest.output).absolutePath(), error));
+        m->fail(ClipFailure::WriteFailed, QStringLiteral("cannot write in %1: %2")
+                                              .arg(QFileInfo(mRequest.output).absolutePath(), QString::fromLocal8Bit(error.c_str())));
     } else if (!write(temporary) || m->stopped()) {
         QFile::remove(temporary);
     } else if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(mRequest.output).constData()) != 0) {

@@ -88,6 +88,20 @@ TEST(ClipExportDlg, OffersTheChoicesAndProposesTheName)
     EXPECT_TRUE(dialog.okButton()->isEnabled());
 }
 
+TEST(ClipExportDlg, ShowsTheWholeFolderTheClipGoesTo)
+{
+    QTemporaryDir base;
+    const QString folder = base.filePath("home/Documents");
+    ClipExportDlg dialog("/card/FILE0001F.MP4", 0, 10, true, folder, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QLabel* path = dialog.findChild<QLabel*>("folderPath");
+    ASSERT_NE(path, nullptr);
+    EXPECT_EQ(path->text(), folder);
+    EXPECT_GE(path->width(), path->sizeHint().width());
+    EXPECT_GE(path->height(), path->heightForWidth(path->width())) << "no line of it cut off";
+}
+
 TEST(ClipExportDlg, MirroredInArabic)
 {
     QTemporaryDir folder;

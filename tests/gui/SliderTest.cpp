@@ -190,3 +190,34 @@ TEST_F(SliderTest, DrawsTheTrackFilledToTheThumbCentreAndTheMarkAtTheTop)
     EXPECT_EQ(slider.eventMarkPos(), -1);
     EXPECT_EQ(slider.grab().toImage().pixelColor(218, 8), empty.pixelColor(218, 8));
 }
+
+TEST_F(SliderTest, DrawsTheClipsTicksAndShadesItsStretch)
+{
+    const QImage plain = slider.grab().toImage();
+    // Values 2 and 6 stand at 62 and 166: 260 * value / 10 plus half a thumb.
+    const auto drawn = [this](const SliderMarks& marks) {
+        slider.setClipMarks(marks);
+        return slider.grab().toImage();
+    };
+    const auto differs = [&plain](const QImage& shown, int x) { return shown.pixelColor(x, 30) != plain.pixelColor(x, 30); };
+
+    const QImage clip = drawn({2, 6, false, false});
+    EXPECT_TRUE(differs(clip, 62));
+    EXPECT_TRUE(differs(clip, 166));
+    EXPECT_TRUE(differs(clip, 120)) << "the stretch between them is shaded";
+    EXPECT_NE(clip.pixelColor(120, 30), clip.pixelColor(62, 30)) << "the ticks stand out from the stretch";
+    EXPECT_FALSE(differs(clip, 40));
+    EXPECT_FALSE(differs(clip, 200));
+
+    const QImage startOnly = drawn({2, std::nullopt, false, false});
+    EXPECT_TRUE(differs(startOnly, 62));
+    EXPECT_FALSE(differs(startOnly, 120)) << "no end yet: nothing to shade";
+
+    // The clip goes on into the next recording, or came from the previous one.
+    EXPECT_TRUE(differs(drawn({2, std::nullopt, false, true}), 260));
+    const QImage fromBefore = drawn({std::nullopt, 6, true, false});
+    EXPECT_TRUE(differs(fromBefore, 30));
+    EXPECT_FALSE(differs(fromBefore, 200));
+
+    EXPECT_EQ(drawn({}), plain);
+}

@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QImage>
 
+#include <chrono>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,4 +107,29 @@ TEST(ClipCommand, FailuresAreExplained)
     EXPECT_EQ(clip("'" + alone + "' --from soon --to 1 -o '" + out + "'").exitCode, 2);
     EXPECT_EQ(clip("'" + alone + "' --from 0 --to 1 --cameras all -o '" + out + "'").exitCode, 2);
     EXPECT_EQ(clip("'" + alone + "' --from 0 --to 1").exitCode, 2);
+}
+
+TEST(ClipCommand, UntilFollowsTheTripIntoTheEventFolderAndRefusesAnotherTrip)
+{
+    TempDir dir;
+    ClipOptions o;
+    o.seconds = 2;
+    const std::string first = dir.file("card/MOVIEF/FILE0001F.MP4");
+    const std::string event = dir.file("card/EVENTF/EMER0001F.MP4");
+    const std::string later = dir.file("card/MOVIEF/FILE0002F.MP4");
+    for (const std::string& path : {first, event, later})
+        ASSERT_TRUE(writeTestClip(path, o));
+    // Two hours after the others: the camera was switched off in between.
+    std::filesystem::last_write_time(later, std::filesystem::last_write_time(first) + std::chrono::hours(2));
+    const std::string out = dir.file("out.mp4");
+
+    const CommandResult r = clip("'" + first + "' --from 1 --to 1 --until '" + event + "' -o '" + out + "'");
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_NE(r.out.find("out.mp4 written (2.000 s, packets copied)"), std::string::npos) << r.out;
+    std::filesystem::remove(out);
+
+    const CommandResult other = clip("'" + first + "' --from 0 --to 1 --until '" + later + "' -o '" + out + "'");
+    EXPECT_EQ(other.exitCode, 1);
+    EXPECT_NE(other.out.find("FILE0002F.MP4 is not in the trip of"), std::string::npos) << other.out;
+    EXPECT_FALSE(std::filesystem::exists(out));
 }

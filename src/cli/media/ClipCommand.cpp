@@ -6,6 +6,7 @@
 #include "CliCommand.h"
 #include "ClipExporter.h"
 #include "display/GpsInfoText.h"
+#include "export/ClipSidecar.h"
 #include "library/RecordingName.h"
 
 #include <QFile>
@@ -129,19 +130,23 @@ int runClip(std::span<const std::string_view> args)
         return failure("no rear recording goes with " + options.input);
 
     const QString output = QFile::decodeName(options.output.c_str());
+    ClipSidecar gpx(QFile::encodeName(pmClipSidecarPath(output)).toStdString());
+    if (!gpx.prepare(pmClipTrackSpans(parts), pmGetFileName(options.output, true)))
+        return failure(gpx.error());
     ClipExporter exporter(pmClipRequest(parts, options.cameras, options.overlay, options.sound, SpeedUnitKmh, output));
     if (!runExport(exporter))
         return failure(exporter.errorString().toStdString());
+    if (!gpx.publish()) {
+        QFile::remove(output);
+        return failure(gpx.error());
+    }
     std::fprintf(stderr, "clip: %s written (%.3f s, %s)\n", options.output.c_str(), exporter.duration(),
                  exporter.reencoded() ? "encoded again" : "packets copied");
     if (exporter.damagedFrames() > 0)
         std::fprintf(stderr, "clip: %d damaged frames were replaced by the picture before them\n",
                      exporter.damagedFrames());
-
-    const std::string gpx = QFile::encodeName(pmClipSidecarPath(output)).toStdString();
-    const std::string name(pmGetFileName(options.output, true));
-    if (pmWriteClipGpx(gpx, pmClipTrackSpans(parts), name))
-        std::fprintf(stderr, "clip: %s written\n", gpx.c_str());
+    if (gpx.hasTrack())
+        std::fprintf(stderr, "clip: %s written\n", gpx.path().c_str());
     else
         std::fprintf(stderr, "clip: no positions in the clip's track, no GPX written\n");
     return 0;

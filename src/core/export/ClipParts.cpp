@@ -5,6 +5,7 @@
 #include "library/MediaDuration.h"
 #include "library/RecordingName.h"
 #include "library/VideoLibrary.h"
+#include "trips/TripStretch.h"
 #include "util/FileQueries.h"
 
 #include <algorithm>
@@ -26,6 +27,18 @@ std::optional<FileTime> modificationTime(const std::string& path)
         return std::nullopt;
     using namespace std::chrono;
     return FileTime(duration_cast<FileTime::duration>(seconds(st.st_mtim.tv_sec) + nanoseconds(st.st_mtim.tv_nsec)));
+}
+
+// The folder to look for the recordings between in: first's own, or the one above it when
+// last lies in a folder beside it (a camera keeps a drive's event recordings apart from its
+// normal ones). Empty when last is anywhere else: no wider scan than that of a card.
+std::string folderOfBoth(const std::string& first, const std::string& last)
+{
+    const std::filesystem::path own = std::filesystem::path(first).parent_path();
+    const std::filesystem::path other = std::filesystem::path(last).parent_path();
+    if (other == own)
+        return own.string();
+    return other.parent_path() == own.parent_path() && pmIsFileExist(last) ? own.parent_path().string() : std::string();
 }
 
 // The recording with its partner, as front and rear.
@@ -75,24 +88,26 @@ std::vector<std::string> pmRecordingsBetween(const std::string& first, const std
 {
     const std::string start = fullPath(first);
     const std::string end = fullPath(last);
-    const std::string folder(pmGetFolder(start));
+    const std::string folder = folderOfBoth(start, end);
     VideoLibrary library;
-    library.build(folder);
-    std::vector<std::string> between;
-    bool inside = false;
-    for (const AMediaFile& file : library.sortByFileDateAndPath()) {
-        const std::string& path = file.URL();
-        if (pmGetFolder(path) != folder || pmGetCameraType(path) != pmGetCameraType(start))
-            continue;
-        inside = inside || path == start;
-        if (inside)
-            between.push_back(path);
-        if (inside && path == end)
-            return between;
+    if (!folder.empty())
+        library.build(folder);
+    const std::vector<AMediaFile> entries = library.sortByFileDateAndPath();
+    const auto position = [&entries](const std::string& path) {
+        const auto found = std::find_if(entries.begin(), entries.end(), [&path](const AMediaFile& file) { return file.URL() == path; });
+        return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+    };
+    const int from = position(start);
+    const int to = position(end);
+    if (from < 0 || to < 0) {
+        error = from < 0 && !folder.empty() ? first + " is not a recording the library accepts"
+                                            : last + " does not follow " + first + ": it is not a recording of its card";
+        return {};
     }
-    error = inside ? last + " does not follow " + first + " among the recordings of its folder and camera"
-                   : first + " is not a recording the library accepts";
-    return {};
+    std::vector<std::string> between;
+    for (int entry : pmTripChainBetween(TripIndex(entries), entries, from, to, error))
+        between.push_back(entries[size_t(entry)].URL());
+    return between;
 }
 
 std::vector<ClipTrackSpan> pmClipTrackSpans(const std::vector<ClipPart>& parts)

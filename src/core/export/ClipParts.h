@@ -28,9 +28,9 @@ struct ClipPart {
 // length cannot be read or the times do not fit.
 std::vector<ClipPart> pmClipParts(std::span<const std::string> recordings, double from, double to, std::string& error);
 
-// The recordings from first to last, inclusive, in the library's order (date, then path)
-// among those of the same camera in first's folder. Empty, with the reason, when last is not
-// among them or comes before first.
+// The recordings from first to last, inclusive, along their trip among the recordings of the
+// folder holding both: the recordings a camera made between the two on the same drive. Empty,
+// with the reason, when last is not among them, belongs to another trip or comes before first.
 std::vector<std::string> pmRecordingsBetween(const std::string& first, const std::string& last, std::string& error);
 
 // The parts as spans of their tracks, for the overlay texts and the GPX.

@@ -2,7 +2,12 @@
 
 #include "util/MissingFolderMemo.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -21,6 +26,25 @@ bool pmIsFileExist(const std::string& path)
         return false;
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string pmCreateFileBeside(const std::string& path, std::string& error)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path target(path);
+    const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate = (target.parent_path() / (stem + std::to_string(counter++) + ".part")).string();
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return candidate;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    error = std::strerror(errno);
+    return {};
 }
 
 std::uint64_t pmGetFileSize(const std::string& path)

@@ -10,6 +10,11 @@ bool pmDeleteFile(const std::string& path);
 bool pmIsFileExist(const std::string& path);
 std::uint64_t pmGetFileSize(const std::string& path);
 
+// A new empty file beside the path, hidden and named after it, for a file written whole and
+// then renamed to the path. It gets the permissions of any new file (mkstemp's would be owner
+// only). Its path, or empty with the reason.
+std::string pmCreateFileBeside(const std::string& path, std::string& error);
+
 // True when the file cannot be written: no write bit for anyone, or on a read-only mount.
 // Judged from the permission bits rather than access(), which says yes to root for everything.
 bool pmIsReadOnly(const std::string& path);

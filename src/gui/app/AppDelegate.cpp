@@ -43,7 +43,7 @@ void followWritingDirection()
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent), mConnectivityCheck(pmIsInternetConnected), mPlayback(mBrowse), mTrack(mBrowse, mPlayback),
       mLayout(mBrowse, mPlayback, mTrack), mBackup(mBrowse), mPictures(mPlayback, mTrack),
-      mUpload(mBrowse, mPlayback, mBackup, mConnectivityCheck)
+      mClip(mPlayback, mTrack), mUpload(mBrowse, mPlayback, mBackup, mConnectivityCheck)
 {
     // Core's console lines go where the program's own go.
     pmSetConsoleSink([](std::string_view line) { pmWriteConsoleText(QString::fromUtf8(line.data(), qsizetype(line.size()))); });
@@ -91,6 +91,7 @@ void AppDelegate::createPanels()
     mLayout.setWindow(mWindow, mToolbarView);
     mBackup.setWindow(mWindow);
     mPictures.setWindow(mWindow);
+    mClip.setWindow(mWindow);
     mUpload.setWindow(mWindow);
     // A first placement; the window's first sizing lays it out again.
     relayout(mWindow->width(), mWindow->height());

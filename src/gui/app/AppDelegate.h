@@ -12,6 +12,7 @@
 #include "playback/PlaybackController.h"
 #include "sharing/UploadFlow.h"
 #include "tools/BackupFlow.h"
+#include "tools/MarkedClipExport.h"
 #include "tools/PictureFlow.h"
 
 #include <QObject>
@@ -196,6 +197,9 @@ public:
     }
     void showPrintPreview(const QImage& image, const QImage& subImage) { mPictures.showPrintPreview(image, subImage); }
     PrintWindowController* printWindow() const { return mPictures.printWindow(); }
+    void onExportClip() { mClip.exportMarkedClip(); }
+    const ClipMarks& clipMarks() const { return mPlayback.clipMarks(); }
+    ClipExportFlow* clipExportFlow() const { return mClip.flow(); }
 
     // ---- Sharing (sharing/UploadFlow) ----
     void onButtonUploadYouTube() { mUpload.onButtonUploadYouTube(); }
@@ -240,5 +244,6 @@ private:
     WindowLayout mLayout;
     BackupFlow mBackup;
     PictureFlow mPictures;
+    MarkedClipExport mClip;
     UploadFlow mUpload;
 };

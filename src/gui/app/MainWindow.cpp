@@ -44,6 +44,9 @@ void MainWindow::changeLanguage()
     mPreviousAction->setText(pmLoadString("IDS_PRE_VIDEO"));
     mNextAction->setText(pmLoadString("IDS_NEXT_VIDEO"));
     mFullScreenAction->setText(pmLoadString("IDS_FULL_SCREEN"));
+    mClipStartAction->setText(pmLoadString("IDS_MARK_CLIP_START"));
+    mClipEndAction->setText(pmLoadString("IDS_MARK_CLIP_END"));
+    mExportClipAction->setText(pmLoadString("IDS_EXPORT_CLIP_MENU"));
     mHelpMenu->setTitle(pmLoadString("IDS_MENU_HELP"));
     mUpdateAction->setText(pmLoadString("IDS_CHECK_FOR_UPDATES"));
     mAboutAction->setText(pmLoadString("IDS_ABOUT"));
@@ -106,6 +109,7 @@ void MainWindow::buildPlaybackMenu()
     mPlaybackMenu->addActions({mPlayPauseAction, mPreviousAction, mNextAction});
     mPlaybackMenu->addSeparator();
     mPlaybackMenu->addAction(mFullScreenAction);
+    buildClipCommands();
     addKeyAction(Qt::Key_Left, Qt::Key_Left);
     addKeyAction(Qt::Key_Right, Qt::Key_Right);
     addKeyAction(Qt::Key_Escape, Qt::Key_Escape);
@@ -113,6 +117,19 @@ void MainWindow::buildPlaybackMenu()
     connect(mPlaybackMenu, &QMenu::aboutToShow, this, [this] {
         mPlayPauseAction->setText(pmLoadString(mDelegate->getState() == 2 ? "IDS_PAUSE" : "IDS_PLAY"));
     });
+}
+
+// The clip's marks on the time slider, and its export once they make a clip.
+void MainWindow::buildClipCommands()
+{
+    mPlaybackMenu->addSeparator();
+    mClipStartAction = addKeyAction(Qt::Key_I, Qt::Key_I);
+    mClipEndAction = addKeyAction(Qt::Key_O, Qt::Key_O);
+    mPlaybackMenu->addActions({mClipStartAction, mClipEndAction});
+    mExportClipAction = mPlaybackMenu->addAction(QString(), mDelegate, [this] { mDelegate->onExportClip(); });
+    mExportClipAction->setEnabled(false);
+    connect(&mDelegate->clipMarks(), &ClipMarks::changed, mExportClipAction,
+            [this] { mExportClipAction->setEnabled(mDelegate->clipMarks().isComplete()); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -37,6 +37,7 @@ private:
     void buildMenuBar();
     void buildUnitMenu();
     void buildPlaybackMenu();
+    void buildClipCommands();
     QAction* addKeyAction(const QKeySequence& key, int qtKey);
 
     AppDelegate* mDelegate;
@@ -52,6 +53,9 @@ private:
     QAction* mPreviousAction = nullptr;
     QAction* mNextAction = nullptr;
     QAction* mFullScreenAction = nullptr;
+    QAction* mClipStartAction = nullptr;
+    QAction* mClipEndAction = nullptr;
+    QAction* mExportClipAction = nullptr;
     QAction* mUpdateAction = nullptr;
     QAction* mAboutAction = nullptr;
     bool mPainted = false;

@@ -18,6 +18,11 @@ namespace {
 
 const char* const kEventMarkImage = "icon_m1.png";
 
+// The clip's marks stand out from every skin's track: an amber tick, the stretch tinted.
+const QColor kClipTickColour(255, 176, 0);
+const QColor kClipStretchColour(255, 176, 0, 110);
+constexpr int kClipTickWidth = 2;
+
 } // namespace
 
 Slider::Slider(const QRect& frame, QWidget* parent) : QWidget(parent)
@@ -73,6 +78,14 @@ int Slider::getCurrentPos()
 void Slider::setEventMarkPos(int value)
 {
     nEventPos = value == -1 ? -1 : pixelPosition(value) + nThumbWidth / 2;
+    update();
+}
+
+void Slider::setClipMarks(const SliderMarks& marks)
+{
+    if (marks == mClipMarks)
+        return;
+    mClipMarks = marks;
     update();
 }
 
@@ -187,6 +200,7 @@ void Slider::paintEvent(QPaintEvent*)
     // The track is filled up to the thumb's centre.
     const QRect filled(0, 0, nThumbXPos + nThumbWidth / 2, poSliderFullBitmap.height());
     painter.drawImage(QPoint(0, flippedY(0, filled.height())), poSliderFullBitmap, filled);
+    paintClipMarks(painter);
     if (nEventPos != -1) {
         // Centred on its position, hanging from the top edge.
         const int left = nEventPos - poEventBitmap.width() / 2;
@@ -194,4 +208,20 @@ void Slider::paintEvent(QPaintEvent*)
         painter.drawImage(left, flippedY(bottom, poEventBitmap.height()), poEventBitmap);
     }
     painter.drawImage(nThumbXPos, flippedY(0, nThumbHeight), poThumbBitmap);
+}
+
+void Slider::paintClipMarks(QPainter& painter)
+{
+    // Along the track's centre line, where the thumb's centre runs.
+    const auto centre = [this](int value) { return pixelPosition(clamped(value)) + nThumbWidth / 2; };
+    const SliderMarks& marks = mClipMarks;
+    // Full height: the same rectangle in either direction of y.
+    if ((marks.in || marks.fromStart) && (marks.out || marks.toEnd)) {
+        const int left = marks.in ? centre(*marks.in) : centre(nMinValue);
+        const int right = marks.out ? centre(*marks.out) : centre(nMaxValue);
+        painter.fillRect(QRect(left, 0, right - left, height()), kClipStretchColour);
+    }
+    for (const std::optional<int>& tick : {marks.in, marks.out})
+        if (tick)
+            painter.fillRect(QRect(centre(*tick) - kClipTickWidth / 2, 0, kClipTickWidth, height()), kClipTickColour);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The skinned horizontal slider of the play bar: a background track, the track filled up to
-// the thumb, the thumb and an optional event mark. User changes are posted as
+// the thumb, the thumb, an optional event mark and the marks of a clip. User changes are posted as
 // kSliderChangedNotification with the owner's identity string and the slider's own; the
 // slider does not know what it controls. Programmatic changes post nothing, so the owner's
 // timer updates never come back as user changes.
@@ -13,6 +13,22 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
+
+// A clip's stretch on the recording the slider shows: a tick where it starts and one where it
+// ends, the values between shaded. A clip begun in an earlier recording is shaded from the
+// slider's start; one that goes on into a later recording, up to its end.
+struct SliderMarks {
+    std::optional<int> in;
+    std::optional<int> out;
+    bool fromStart = false;
+    bool toEnd = false;
+
+    bool operator==(const SliderMarks&) const = default;
+};
+
+class QPainter;
 
 class Slider : public QWidget {
     Q_OBJECT
@@ -33,6 +49,8 @@ public:
     // -1 removes the mark.
     void setEventMarkPos(int value);
     int eventMarkPos() const { return nEventPos; }
+    void setClipMarks(const SliderMarks& marks);
+    const SliderMarks& clipMarks() const { return mClipMarks; }
     void setRealParent(const QString& parentIdentity);
     // A disabled slider ignores the mouse and is drawn as usual.
     void setEnabled(bool enabled);
@@ -58,6 +76,7 @@ private:
     // Qt's y of something h high whose bottom is y in the slider's y-up coordinates.
     int flippedY(int y, int h) const { return height() - y - h; }
     QPoint yUpPoint(const QMouseEvent* event) const;
+    void paintClipMarks(QPainter& painter);
     void beginDrag(const QPoint& point);
     void postChange();
 
@@ -75,6 +94,7 @@ private:
     int nThumbXPos = 0;
     int nSliderLength = 0;
     int nEventPos = -1;
+    SliderMarks mClipMarks;
     int nBackgroundWidth = 0;
     int nBackgroundHeight = 0;
     int nThumbWidth = 0;

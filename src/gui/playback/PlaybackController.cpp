@@ -37,6 +37,8 @@ constexpr float kSpeedTable[] = {1.0f, 1.5f, 2.0f, 0.25f, 0.5f};
 PlaybackController::PlaybackController(BrowseController& browse, QObject* parent)
     : QObject(parent), mBrowse(browse), mIsMapFullScreen([] { return false; })
 {
+    connect(&mClipMarks, &ClipMarks::changed, this, &PlaybackController::showClipMarks);
+    connect(&mBrowse, &BrowseController::playlistWillChange, &mClipMarks, &ClipMarks::clear);
 }
 
 PlaybackController::~PlaybackController()
@@ -134,6 +136,7 @@ void PlaybackController::setCurPlaylistIndex(int index, bool /*autoPlay*/)
     }
     pmWriteLogText(QString::asprintf("setCurPlaylistIndex() - index = %d", index));
     m_nCurPlayIndex = index;
+    showClipMarks();
     if (index >= 0 && index < count) {
         const QString path = QString::fromStdString(playlist.at(index).URL());
         if (!QFileInfo(path).isFile()) {
@@ -586,6 +589,8 @@ bool PlaybackController::handleKey(int key)
     }
     case Qt::Key_PageUp: onButtonPrev(); return true;
     case Qt::Key_PageDown: onButtonNext(true); return true;
+    case Qt::Key_I:
+    case Qt::Key_O: return markClip(key == Qt::Key_O);
     default: return false;
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The playback subsystem: the player views of the front and rear cameras, the open play-list
-// entries, the play state, speed, volume and mute, and the play bar under the pictures. The
+// entries, the play state, speed, volume and mute, the play bar under the pictures and the
+// marks of a clip on its time slider. The
 // play list comes from the browsing subsystem; what the rest of the window does at an opened
 // recording, a tick or a moved position is told by signals.
 
+#include "ClipMarks.h"
 #include "PlayState.h"
 
 #include <QFuture>
@@ -94,6 +96,13 @@ public:
     // The largest difference between the two players' positions seen at a tick, seconds.
     double largestDualDifference() const { return mLargestDualDifference; }
 
+    // ---- The marks of a clip (PlaybackMarks.cpp) ----
+    // Marks the clip's start (or end) at the open recording's position; false when nothing
+    // is open.
+    bool markClip(bool end);
+    ClipMarks& clipMarks() { return mClipMarks; }
+    const ClipMarks& clipMarks() const { return mClipMarks; }
+
     // ---- Pictures ----
     // The picture of the open recording (of the second camera) at the first player's time,
     // decoded off the GUI thread; a null picture when nothing is open.
@@ -145,6 +154,7 @@ private:
     void forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const;
     void startOrStopTickTimer();
     void keepSecondPlayerInStep();
+    void showClipMarks();
 
     BrowseController& mBrowse;
     std::function<bool()> mIsMapFullScreen;
@@ -174,4 +184,6 @@ private:
     bool m_b2VideoWindowEnable = false;
     bool m_bSwitchVideo = false;
     double mLargestDualDifference = 0;
+
+    ClipMarks mClipMarks;
 };

@@ -31,6 +31,11 @@ ClipExportFlow::~ClipExportFlow()
     delete mProgress;
 }
 
+ProgressDlg* ClipExportFlow::progressWindow() const
+{
+    return mProgress;
+}
+
 bool ClipExportFlow::start(std::vector<ClipPart> parts, int speedUnit)
 {
     if (isRunning() || parts.empty())
@@ -66,13 +71,16 @@ bool ClipExportFlow::run(std::vector<ClipPart> parts, const ClipExportChoice& ch
     connect(mProgress->cancelButton(), &QPushButton::clicked, this, [exporter] { exporter->cancel(); });
     mProgress->show();
     mProgress->startTimer();
-    const std::string gpx = QFile::encodeName(pmClipSidecarPath(mOutput)).toStdString();
+    mSidecar = std::make_unique<ClipSidecar>(QFile::encodeName(pmClipSidecarPath(mOutput)).toStdString());
     const std::string name = QFileInfo(mOutput).completeBaseName().toStdString();
-    mWatcher.setFuture(QtConcurrent::run([this, exporter, gpx, name] {
-        if (!exporter->run())
+    ClipSidecar* sidecar = mSidecar.get();
+    mWatcher.setFuture(QtConcurrent::run([this, exporter, sidecar, name] {
+        if (!sidecar->prepare(pmClipTrackSpans(mParts), name) || !exporter->run())
             return false;
-        pmWriteClipGpx(gpx, pmClipTrackSpans(mParts), name); // none when the track has no position
-        return true;
+        if (sidecar->publish())
+            return true;
+        QFile::remove(mOutput); // a clip whose track could not follow it is not left as complete
+        return false;
     }));
     return true;
 }
@@ -84,6 +92,7 @@ void ClipExportFlow::finish()
         mProgress->stopTimer();
     const QString message = written ? QString() : failureMessage();
     mExporter.reset();
+    mSidecar.reset();
     if (!message.isEmpty())
         pmMessageBox(message);
     emit finished(written, mOutput);
@@ -94,7 +103,8 @@ QString ClipExportFlow::failureMessage() const
 {
     const QString detail = mExporter->errorString();
     switch (mExporter->failure()) {
-    case ClipFailure::None:
+    case ClipFailure::None: // the clip's GPX could not be written
+        return QStringLiteral("%1\n%2").arg(pmLoadString("IDS_ERR_CLIP_FAILED"), QString::fromStdString(mSidecar->error()));
     case ClipFailure::Cancelled:
         return {};
     case ClipFailure::BadRange:

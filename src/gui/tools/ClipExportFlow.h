@@ -6,6 +6,7 @@
 #include "ClipExportDlg.h"
 #include "backup/FileCopy.h"
 #include "export/ClipParts.h"
+#include "export/ClipSidecar.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -30,7 +31,7 @@ public:
     // Starts the export of the parts with these choices, without the dialog.
     bool run(std::vector<ClipPart> parts, const ClipExportChoice& choice, int speedUnit);
     bool isRunning() const { return mExporter != nullptr; }
-    ProgressDlg* progressWindow() const { return mProgress; }
+    ProgressDlg* progressWindow() const;
 
 signals:
     // On the main thread, once the export has ended and its progress window closed.
@@ -43,6 +44,7 @@ private:
     QWidget* mWindow;
     std::vector<ClipPart> mParts;
     std::unique_ptr<ClipExporter> mExporter;
+    std::unique_ptr<ClipSidecar> mSidecar; // the GPX, named once the clip is
     QString mOutput;
     CopyControl mControl;
     QPointer<ProgressDlg> mProgress;

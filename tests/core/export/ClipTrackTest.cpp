@@ -1,4 +1,5 @@
 #include "display/ClipOverlayText.h"
+#include "export/ClipSidecar.h"
 #include "export/ClipTrack.h"
 #include "export/MovieEndTrim.h"
 #include "GpxSchema.h"
@@ -8,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -211,4 +213,46 @@ TEST(MovieEndTrim, EndsEveryTrackAndTheMovieAtTheClipsLength)
     std::vector<unsigned char> other = atom("free", mvhd);
     EXPECT_FALSE(pmTrimMovieAtom(other, 1.0));
     EXPECT_FALSE(pmTrimMovieEnd("/nonexistent/clip.mp4", 1.0));
+}
+
+TEST(ClipSidecar, TakesItsNameOnlyWhenPublishedAndLeavesNothingOtherwise)
+{
+    TempDir dir;
+    const GpsList first = track(6, 25.0f);
+    const ClipTrackSpan spans[] = {{&first, std::nullopt, 1, 4}};
+    const std::string path = dir.file("clip.gpx");
+    const auto files = [&dir] {
+        const std::filesystem::directory_iterator all(dir.path());
+        return static_cast<size_t>(std::distance(begin(all), end(all)));
+    };
+    {
+        ClipSidecar sidecar(path);
+        ASSERT_TRUE(sidecar.prepare(spans, "clip"));
+        EXPECT_TRUE(sidecar.hasTrack());
+        EXPECT_FALSE(std::filesystem::exists(path)) << "not before the clip is complete";
+        EXPECT_EQ(files(), 1u);
+    }
+    EXPECT_EQ(files(), 0u) << "a cancelled clip leaves no track behind";
+
+    ClipSidecar sidecar(path);
+    ASSERT_TRUE(sidecar.prepare(spans, "clip"));
+    ASSERT_TRUE(sidecar.publish());
+    EXPECT_EQ(gpxSchemaErrors(path), "");
+    const std::string plain = dir.write("plain.gpx", "");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::status(plain).permissions())
+        << "an ordinary file's permissions, not a temporary's";
+    std::filesystem::remove(plain);
+
+    // No position: nothing to write, and nothing wrong.
+    const GpsList blank;
+    const ClipTrackSpan none[] = {{&blank, std::nullopt, 0, 3}};
+    ClipSidecar empty(dir.file("none.gpx"));
+    EXPECT_TRUE(empty.prepare(none, "x"));
+    EXPECT_FALSE(empty.hasTrack());
+    EXPECT_TRUE(empty.publish());
+    EXPECT_EQ(files(), 1u);
+
+    ClipSidecar nowhere(dir.write("not-a-folder", "") + "/clip.gpx");
+    EXPECT_FALSE(nowhere.prepare(spans, "clip"));
+    EXPECT_NE(nowhere.error().find("cannot write"), std::string::npos) << nowhere.error();
 }
