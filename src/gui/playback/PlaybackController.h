@@ -5,6 +5,7 @@
 // recording, a tick or a moved position is told by signals.
 
 #include "PlayState.h"
+#include "PreparedPlayers.h"
 
 #include <QFuture>
 #include <QImage>
@@ -137,6 +138,11 @@ signals:
 private:
     void stepPlaylist(bool forward, bool wrap);
     VideoPlayerView* makePlayerView(PanelHost* container);
+    // A view playing the recording: the one prepared for it, or a new one.
+    VideoPlayerView* openPlayerView(PanelHost* container, const QString& path, bool endNotice);
+    // Prepares what Next and Previous would open from the open entry.
+    void prepareNeighbours();
+    void addStepTargets(QList<PreparedPlayers::Wanted>& wanted, bool forward) const;
     void releasePlayerView(VideoPlayerView*& view);
     void forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const;
     void startOrStopTickTimer();
@@ -146,6 +152,8 @@ private:
     std::function<bool()> mIsMapFullScreen;
     PlayControlView* mPlaybarView = nullptr;
     QTimer* mCheckMovieTimeTimer = nullptr;
+    PreparedPlayers mPrepared;
+    QTimer* mPrepareTimer = nullptr;
 
     // The front camera, or the only one.
     PanelHost* mPlayerView = nullptr;
