@@ -83,7 +83,7 @@ public:
                              },
                              new Held{sample, frame});
         static_cast<GstPlayerRelay*>(data)->post(
-            [picture, seconds](GstPlayer* player) { emit player->pictureArrived(picture, seconds); });
+            [picture, seconds](GstPlayer* player) { player->onPicture(picture, seconds); });
         return GST_FLOW_OK;
     }
 
@@ -237,6 +237,7 @@ void GstPlayer::seek(double seconds)
 {
     if (!mPipeline)
         return;
+    mSeekTarget = seconds;
     if (!mPrerolled) {
         mPendingSeek = seconds;
         return;
@@ -246,8 +247,18 @@ void GstPlayer::seek(double seconds)
 
 void GstPlayer::seekNow(double seconds, double rate)
 {
+    mSeekTarget = seconds;
     gst_element_seek(mPipeline, rate, GST_FORMAT_TIME, GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
                      GST_SEEK_TYPE_SET, toNanoseconds(seconds), GST_SEEK_TYPE_NONE, 0);
+}
+
+// An exact seek's first picture is the one of the time asked for, within a frame.
+void GstPlayer::onPicture(const QImage& picture, double seconds)
+{
+    constexpr double kFrameSeconds = 0.1;
+    if (mSeekTarget >= 0 && std::fabs(seconds - mSeekTarget) < kFrameSeconds)
+        mSeekTarget = -1;
+    emit pictureArrived(picture, seconds);
 }
 
 void GstPlayer::onPrerolled()
@@ -257,12 +268,16 @@ void GstPlayer::onPrerolled()
     mPrerolled = true;
     if (mPendingSeek >= 0 || mPendingRate)
         seekNow(mPendingSeek >= 0 ? mPendingSeek : position(), mRate);
+    else
+        mSeekTarget = -1;
     mPendingSeek = -1;
     mPendingRate = false;
 }
 
 double GstPlayer::position() const
 {
+    if (mSeekTarget >= 0)
+        return mSeekTarget;
     gint64 ns = 0;
     return mPipeline && gst_element_query_position(mPipeline, GST_FORMAT_TIME, &ns) && ns > 0 ? double(ns) / 1e9 : 0.0;
 }

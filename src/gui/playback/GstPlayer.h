@@ -50,6 +50,7 @@ signals:
 private:
     friend class GstPlayerRelay;
     void onPrerolled();
+    void onPicture(const QImage& picture, double seconds);
     void seekNow(double seconds, double rate);
 
     GstElement* mPipeline = nullptr;
@@ -58,5 +59,8 @@ private:
     bool mPrerolled = false;   // seeks wait for the pipeline's first preroll
     double mRate = 1.0;
     double mPendingSeek = -1;  // seconds, for the preroll
+    // Until the pipeline has reached it, the position is the time asked for, as a player's
+    // position is right after a seek.
+    double mSeekTarget = -1;
     bool mPendingRate = false; // a rate to apply at the preroll
 };
