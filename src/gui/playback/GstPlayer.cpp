@@ -185,6 +185,15 @@ GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
         bus, [](GstBus* b, GstMessage* m, gpointer data) { return GstPlayerRelay::onMessage(b, m, relayOf(data)); },
         holdRelay(mRelay), dropRelay);
     gst_object_unref(bus);
+    // The pipeline would redo its latency in the streaming thread that reported the change, and
+    // that waits for the state lock a seek holds while it waits for that very thread.
+    g_signal_connect_data(mPipeline, "do-latency", G_CALLBACK(+[](GstElement*, gpointer data) -> gboolean {
+                              relayOf(data)->post([](GstPlayer* player) {
+                                  gst_bin_recalculate_latency(GST_BIN(player->mPipeline));
+                              });
+                              return TRUE;
+                          }),
+                          holdRelay(mRelay), [](gpointer data, GClosure*) { dropRelay(data); }, GConnectFlags(0));
     gst_element_set_state(mPipeline, GST_STATE_PAUSED);
 }
 
