@@ -236,10 +236,9 @@ void GstPlayer::setRate(double rate)
         mPendingRate = true;
         return;
     }
-    // Only the rate: the picture goes on without a flush.
-    if (!gst_element_seek(mPipeline, rate, GST_FORMAT_TIME, GST_SEEK_FLAG_INSTANT_RATE_CHANGE, GST_SEEK_TYPE_NONE, 0,
-                          GST_SEEK_TYPE_NONE, 0))
-        seekNow(position(), rate);
+    // A change of rate without a flush leaves the pipeline's position reports astray for a
+    // while: the rate is set by an exact seek to where the picture stands.
+    seekNow(position(), rate);
 }
 
 void GstPlayer::seek(double seconds)

@@ -24,7 +24,7 @@ public:
     void play();
     void pause();
     bool isPlaying() const { return mPlaying; }
-    // Kept while paused and applied when playing; a change while playing is made without a jump.
+    // Kept until the pipeline has its first picture, then applied at once.
     void setRate(double rate);
     double rate() const { return mRate; }
     // To the picture of that time exactly, playing or paused.
