@@ -14,6 +14,7 @@
 namespace {
 
 std::atomic<int> gStopping{0};
+thread_local bool gRecalculatingLatency = false;
 
 // playbin's flags: video, audio and volume in software; no subtitles, no deinterlacing nor
 // colour balance, which a dash camera's progressive recordings never need.
@@ -188,8 +189,13 @@ GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
     // The pipeline would redo its latency in the streaming thread that reported the change, and
     // that waits for the state lock a seek holds while it waits for that very thread.
     g_signal_connect_data(mPipeline, "do-latency", G_CALLBACK(+[](GstElement*, gpointer data) -> gboolean {
+                              // The recalculation posted here asks again: that time it is done.
+                              if (gRecalculatingLatency)
+                                  return FALSE;
                               relayOf(data)->post([](GstPlayer* player) {
+                                  gRecalculatingLatency = true;
                                   gst_bin_recalculate_latency(GST_BIN(player->mPipeline));
+                                  gRecalculatingLatency = false;
                               });
                               return TRUE;
                           }),
