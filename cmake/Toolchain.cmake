@@ -6,7 +6,7 @@ if(CCACHE_PROGRAM)
 endif()
 
 add_library(koriv_warnings INTERFACE)
-target_compile_options(koriv_warnings INTERFACE -Wall -Wextra $<$<BOOL:${KORIV_WERROR}>:-Werror>)
+target_compile_options(koriv_warnings INTERFACE -Wall -Wextra -Wshadow $<$<BOOL:${KORIV_WERROR}>:-Werror>)
 
 if(KORIV_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

@@ -1,5 +1,5 @@
 // koriv-fuzz-seeds OUTDIR: writes a small seed corpus per fuzzer (OUTDIR/nmea, avi_track,
-// avi_check, mov_check), made with the same fixture builders as the tests.
+// avi_check, mov_check, movie_trim), made with the same fixture builders as the tests.
 
 #include "NmeaWriter.h"
 #include "RiffWriter.h"
@@ -36,6 +36,14 @@ std::string aviTrackSeed(int seconds, const RiffWriter& riff)
     return std::string(1, static_cast<char>(seconds)) + riff.bytes();
 }
 
+// A movie atom of a fixture file, after the length byte (3 s).
+std::string movieTrimSeed(const Mp4Options& options)
+{
+    const std::string file = makeMp4(options);
+    const size_t type = file.find("moov");
+    return type == std::string::npos || type < 4 ? std::string() : std::string(1, char(12)) + file.substr(type - 4);
+}
+
 RiffWriter recordingHead()
 {
     RiffWriter riff;
@@ -55,6 +63,8 @@ std::map<std::string, std::string> seeds()
     Mp4Options version1;
     version1.movieHeaderVersion1 = true;
     version1.upperCaseTypes = true;
+    Mp4Options wideHeader;
+    wideHeader.movieHeaderVersion1 = true;
     return {
         {"nmea/plain", nmeaSeed(false)},
         {"nmea/header", nmeaSeed(true)},
@@ -68,6 +78,8 @@ std::map<std::string, std::string> seeds()
         {"mov_check/audio_first", makeMp4(audioFirst)},
         {"mov_check/large_media", makeMp4(large)},
         {"mov_check/version1", makeMp4(version1)},
+        {"movie_trim/version0", movieTrimSeed({})},
+        {"movie_trim/version1", movieTrimSeed(wideHeader)},
     };
 }
 

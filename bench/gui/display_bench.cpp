@@ -2,9 +2,8 @@
 // route drawn on the bundled map page, as one evaluation and the naive way (one evaluation per
 // call); the GUI work of one 0.5-s tick; the curve image of a one-hour 10 Hz track.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/gui/display_bench
+#include "BenchMapPage.h"
 #include "ConnectivityMonitor.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
 #include "display/GSensorView.h"
 #include "display/MapScript.h"
 #include "display/MapView.h"
@@ -18,7 +17,6 @@
 #include <QWebEngineView>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -58,22 +56,12 @@ double timedEvaluations(QWebEnginePage* page, const QStringList& scripts)
 
 int main(int argc, char** argv)
 {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("KORIV_TILE_URL", "http://127.0.0.1:9/{z}/{x}/{y}.png");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareWebEngine();
     QApplication app(argc, argv);
 
     MapView map(QRect(0, 0, 480, 300));
-    map.show();
-    bool ready = false;
-    NotificationCenter::defaultCenter().addObserver(&ready, kMapViewReadyNotification, [&](const Notification&) { ready = true; });
-    map.setBOnLine(true);
-    map.SetMapMode(MapView::kModeWebMap);
-    if (!QTest::qWaitFor([&] { return ready; }, 30000)) {
-        std::fprintf(stderr, "display_bench: the map page did not load\n");
+    if (!loadMapPage(map, "display_bench"))
         return 1;
-    }
     const GpsList route = hourTrack(3600, 1);
     QWebEnginePage* page = map.webView()->page();
     for (int round = 0; round < 3; ++round) {

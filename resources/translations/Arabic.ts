@@ -445,5 +445,145 @@ Copyright © 2026 Koriv. All rights reserved.</source>
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>تعذّرت قراءة هذا المجلد. تأكّد من أن البطاقة لا تزال مُدخلة ومن أنه يُسمح لك بفتح المجلد.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>فتح الحديثة</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>مسح القائمة</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>موضع التشغيل</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>توجد تسجيلات</translation>
+    </message>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>تصدير المسار</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>تصدير:</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>هذا التسجيل</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>هذه الرحلة</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>هذا اليوم</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>الرحلة: %1، مدة القيادة %2</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>لم تتطابق نسخة هذا التسجيل مع الأصل عند إعادة قراءتها. تم حذفها، واحتُفظ بالملف الأقدم الذي يحمل الاسم نفسه، وتوقف النسخ الاحتياطي.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>تم النسخ: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>منسوخة احتياطيًا من قبل، تم تخطيها: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>لم يتم النسخ: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>عند إدخال بطاقة تحتوي على تسجيلات، انسخ تسجيلات الأحداث احتياطيًا إلى %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>نسخ تسجيلات الأحداث احتياطيًا</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>لا يمكن استخدام مجلد النسخ الاحتياطي: %1</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP">
+        <source>Export Clip</source>
+        <translation>تصدير مقطع</translation>
+    </message>
+    <message id="IDS_CLIP_CAMERAS">
+        <source>Cameras</source>
+        <translation>الكاميرات</translation>
+    </message>
+    <message id="IDS_CLIP_FRONT">
+        <source>Front camera</source>
+        <translation>الكاميرا الأمامية</translation>
+    </message>
+    <message id="IDS_CLIP_REAR">
+        <source>Rear camera</source>
+        <translation>الكاميرا الخلفية</translation>
+    </message>
+    <message id="IDS_CLIP_SIDE_BY_SIDE">
+        <source>Both cameras, side by side</source>
+        <translation>الكاميرتان جنبًا إلى جنب</translation>
+    </message>
+    <message id="IDS_CLIP_PICTURE_IN_PICTURE">
+        <source>Both cameras, rear inside front</source>
+        <translation>الكاميرتان، الخلفية داخل الأمامية</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY">
+        <source>Overlay</source>
+        <translation>المعلومات على الصورة</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_NONE">
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_TIME">
+        <source>Date and time</source>
+        <translation>التاريخ والوقت</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_FULL">
+        <source>Date, time, speed, position and G values</source>
+        <translation>التاريخ والوقت والسرعة والموقع وقيم G</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND">
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_FRONT">
+        <source>Front camera's sound</source>
+        <translation>صوت الكاميرا الأمامية</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_NONE">
+        <source>No sound</source>
+        <translation>بدون صوت</translation>
+    </message>
+    <message id="IDS_CLIP_FOLDER">
+        <source>Folder</source>
+        <translation>المجلد</translation>
+    </message>
+    <message id="IDS_CLIP_REPLACE">
+        <source>A file of this name already exists. Replace it?</source>
+        <translation>يوجد ملف بهذا الاسم بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_FAILED">
+        <source>The clip could not be exported. Nothing was written.</source>
+        <translation>تعذر تصدير المقطع. لم تتم كتابة أي شيء.</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_RANGE">
+        <source>The clip's start and end do not lie within the recordings.</source>
+        <translation>بداية المقطع ونهايته لا تقعان ضمن التسجيلات.</translation>
+    </message>
 </context>
 </TS>

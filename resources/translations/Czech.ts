@@ -445,5 +445,145 @@ Copyright © 2026 Koriv. Všechna práva vyhrazena.</translation>
         <source>This folder cannot be read. Check that the card is still inserted and that you may open the folder.</source>
         <translation>Tuto složku nelze přečíst. Zkontrolujte, zda je karta stále vložena a zda máte oprávnění složku otevřít.</translation>
     </message>
+    <message id="IDS_OPEN_RECENT">
+        <source>Open Recent</source>
+        <translation>Otevřít nedávné</translation>
+    </message>
+    <message id="IDS_CLEAR_RECENT">
+        <source>Clear</source>
+        <translation>Vymazat seznam</translation>
+    </message>
+    <message id="IDS_VOLUME">
+        <source>Volume</source>
+        <translation>Hlasitost</translation>
+    </message>
+    <message id="IDS_PLAY_POSITION">
+        <source>Play position</source>
+        <translation>Pozice přehrávání</translation>
+    </message>
+    <message id="IDS_DAY_HAS_RECORDINGS">
+        <source>Has recordings</source>
+        <translation>Obsahuje záznamy</translation>
+    </message>
+    <message id="IDS_EXPORT_TRACK">
+        <source>Export the track</source>
+        <translation>Exportovat trasu</translation>
+    </message>
+    <message id="IDS_EXPORT_SCOPE">
+        <source>Export:</source>
+        <translation>Exportovat:</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_RECORDING">
+        <source>This recording</source>
+        <translation>Tento záznam</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_TRIP">
+        <source>This trip</source>
+        <translation>Tato jízda</translation>
+    </message>
+    <message id="IDS_EXPORT_THIS_DAY">
+        <source>This day</source>
+        <translation>Tento den</translation>
+    </message>
+    <message id="IDS_TRIP_SUMMARY">
+        <source>Trip: %1, %2 driving</source>
+        <translation>Jízda: %1, řízení %2</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_VERIFY_FAILED">
+        <source>The copy of this recording did not match the original when read back. It was removed, an earlier file of the same name was kept, and the backup stopped.</source>
+        <translation>Kopie tohoto záznamu se při zpětném čtení neshodovala s originálem. Byla odstraněna, starší soubor se stejným názvem byl zachován a zálohování bylo zastaveno.</translation>
+    </message>
+    <message id="IDS_BACKUP_COPIED">
+        <source>Copied: %1</source>
+        <translation>Zkopírováno: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_SKIPPED">
+        <source>Already backed up, skipped: %1</source>
+        <translation>Již zálohováno, přeskočeno: %1</translation>
+    </message>
+    <message id="IDS_BACKUP_NOT_COPIED">
+        <source>Not copied: %1</source>
+        <translation>Nezkopírováno: %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_SETTING">
+        <source>When a card with recordings is inserted, back up its event recordings to %1</source>
+        <translation>Po vložení karty se záznamy zálohovat její záznamy událostí do %1</translation>
+    </message>
+    <message id="IDS_CARD_BACKUP_OFFER">
+        <source>Back up event recordings</source>
+        <translation>Zálohovat záznamy událostí</translation>
+    </message>
+    <message id="IDS_ERR_BACKUP_FOLDER">
+        <source>The backup folder cannot be used: %1</source>
+        <translation>Složku pro zálohy nelze použít: %1</translation>
+    </message>
+    <message id="IDS_EXPORT_CLIP">
+        <source>Export Clip</source>
+        <translation>Exportovat klip</translation>
+    </message>
+    <message id="IDS_CLIP_CAMERAS">
+        <source>Cameras</source>
+        <translation>Kamery</translation>
+    </message>
+    <message id="IDS_CLIP_FRONT">
+        <source>Front camera</source>
+        <translation>Přední kamera</translation>
+    </message>
+    <message id="IDS_CLIP_REAR">
+        <source>Rear camera</source>
+        <translation>Zadní kamera</translation>
+    </message>
+    <message id="IDS_CLIP_SIDE_BY_SIDE">
+        <source>Both cameras, side by side</source>
+        <translation>Obě kamery vedle sebe</translation>
+    </message>
+    <message id="IDS_CLIP_PICTURE_IN_PICTURE">
+        <source>Both cameras, rear inside front</source>
+        <translation>Obě kamery, zadní v obraze přední</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY">
+        <source>Overlay</source>
+        <translation>Překryv</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_NONE">
+        <source>None</source>
+        <translation>Žádný</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_TIME">
+        <source>Date and time</source>
+        <translation>Datum a čas</translation>
+    </message>
+    <message id="IDS_CLIP_OVERLAY_FULL">
+        <source>Date, time, speed, position and G values</source>
+        <translation>Datum, čas, rychlost, poloha a hodnoty G</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND">
+        <source>Sound</source>
+        <translation>Zvuk</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_FRONT">
+        <source>Front camera's sound</source>
+        <translation>Zvuk přední kamery</translation>
+    </message>
+    <message id="IDS_CLIP_SOUND_NONE">
+        <source>No sound</source>
+        <translation>Bez zvuku</translation>
+    </message>
+    <message id="IDS_CLIP_FOLDER">
+        <source>Folder</source>
+        <translation>Složka</translation>
+    </message>
+    <message id="IDS_CLIP_REPLACE">
+        <source>A file of this name already exists. Replace it?</source>
+        <translation>Soubor s tímto názvem již existuje. Nahradit jej?</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_FAILED">
+        <source>The clip could not be exported. Nothing was written.</source>
+        <translation>Klip nelze exportovat. Nic nebylo zapsáno.</translation>
+    </message>
+    <message id="IDS_ERR_CLIP_RANGE">
+        <source>The clip's start and end do not lie within the recordings.</source>
+        <translation>Začátek a konec klipu neleží v rámci záznamů.</translation>
+    </message>
 </context>
 </TS>

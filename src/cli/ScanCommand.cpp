@@ -7,10 +7,8 @@
 #include "library/RecordingName.h"
 #include "library/VideoLibrary.h"
 
-#include <array>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -21,40 +19,16 @@ struct ScanOptions {
     bool tsv = false;
 };
 
-bool parseDay(std::string_view text, CalendarDate& day)
-{
-    return std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d", &day.year, &day.month, &day.day) == 3 &&
-           day.month >= 1 && day.month <= 12 && day.day >= 1 && day.day <= 31;
-}
-
-// "normal,event" -> only those boxes checked.
-bool parseCategories(std::string_view list, std::array<bool, kVideoTypeCount>& shown)
-{
-    shown.fill(false);
-    while (!list.empty()) {
-        size_t comma = list.find(',');
-        std::string_view word = list.substr(0, comma);
-        bool known = false;
-        for (int code = 0; code < kVideoTypeCount; ++code)
-            if (word == pmVideoTypeName(code))
-                known = shown[static_cast<size_t>(code)] = true;
-        if (!known)
-            return false;
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
-    }
-    return true;
-}
-
 int parse(std::span<const std::string_view> args, ScanOptions& options)
 {
     for (size_t i = 0; i < args.size(); ++i) {
         std::string_view value;
         if (args[i] == "--day") {
-            if (!cli::takeValue(args, i, value) || !parseDay(value, options.filter.day))
+            if (!cli::takeValue(args, i, value) || !cli::parseDay(value, options.filter.day))
                 return cli::usageError("scan", "--day takes YYYY-MM-DD");
             options.filter.allDates = false;
         } else if (args[i] == "--categories") {
-            if (!cli::takeValue(args, i, value) || !parseCategories(value, options.filter.categories))
+            if (!cli::takeValue(args, i, value) || !cli::parseCategories(value, options.filter.categories))
                 return cli::usageError("scan", "--categories takes normal,event,parking,triplapse,timelapse");
         } else if (args[i] == "--format") {
             if (!cli::takeValue(args, i, value) || (value != "tsv" && value != "text"))
@@ -102,14 +76,8 @@ int runScan(std::span<const std::string_view> args)
     if (int error = parse(args, options))
         return error;
 
-    // An unmounted card or a mistyped path must not look like an empty card to a script.
-    std::error_code error;
-    std::filesystem::directory_iterator(options.folder, error);
-    if (error) {
-        std::fprintf(stderr, "korivmanager-cli scan: cannot read the folder %s: %s\n", options.folder.c_str(),
-                     error.message().c_str());
+    if (!cli::isReadableFolder("scan", options.folder))
         return 1;
-    }
 
     auto start = std::chrono::steady_clock::now();
     VideoLibrary library;

@@ -43,11 +43,21 @@ double elapsedMs(long long startNs)
 }
 
 int parseTrackArgs(std::string_view command, std::span<const std::string_view> args, bool needsOutput,
-                   TrackArgs& parsed)
+                   TrackArgs& parsed, bool folderOptions)
 {
     for (size_t i = 0; i < args.size(); ++i) {
         std::string_view value;
-        if (args[i] == "--duration") {
+        if (folderOptions && args[i] == "--day") {
+            CalendarDate day;
+            if (!takeValue(args, i, value) || !parseDay(value, day))
+                return usageError(command, "--day takes YYYY-MM-DD");
+            parsed.day = day;
+        } else if (folderOptions && args[i] == "--trip") {
+            double number = 0;
+            if (!takeValue(args, i, value) || !parseSeconds(value, number) || number < 1 || number != int(number))
+                return usageError(command, "--trip takes a trip number, from 1");
+            parsed.trip = static_cast<int>(number);
+        } else if (args[i] == "--duration") {
             double seconds = 0;
             if (!takeValue(args, i, value) || !parseSeconds(value, seconds))
                 return usageError(command, "--duration takes a number of seconds");
@@ -72,6 +82,8 @@ int parseTrackArgs(std::string_view command, std::span<const std::string_view> a
         return usageError(command, "a file is needed");
     if (needsOutput && parsed.output.empty())
         return usageError(command, "-o OUT is needed");
+    if (parsed.trip > 0 && !parsed.day)
+        return usageError(command, "--trip needs --day");
     return 0;
 }
 

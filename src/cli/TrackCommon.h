@@ -4,6 +4,7 @@
 
 #include "gps/GpsList.h"
 #include "gps/TrackLoader.h"
+#include "util/CalendarDate.h"
 
 #include <optional>
 #include <span>
@@ -18,12 +19,14 @@ struct TrackArgs {
     std::optional<double> duration;  // --duration, else the container's headers
     bool tsv = false;                // --format tsv
     bool summary = false;            // --summary
+    std::optional<CalendarDate> day; // --day: INPUT is a folder, the export covers that day
+    int trip = 0;                    // --trip N: only the day's Nth trip (from 1)
 };
 
 // Reads INPUT and the options; 0 on success, else the usage error's exit code. Output is
-// required for the export commands.
+// required for the export commands; --day and --trip only where a folder may be given.
 int parseTrackArgs(std::string_view command, std::span<const std::string_view> args, bool needsOutput,
-                   TrackArgs& parsed);
+                   TrackArgs& parsed, bool folderOptions = false);
 
 // Loads the recording's track (log file first, else the AVI chunks) and writes the time it
 // took to standard error. False, with a message, when the recording's length is unknown.

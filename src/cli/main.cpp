@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,12 @@ int runTrack(std::span<const std::string_view> args);
 int runNmea(std::span<const std::string_view> args);
 int runKml(std::span<const std::string_view> args);
 int runGpx(std::span<const std::string_view> args);
-#ifdef KORIV_CLI_FRAME
+int runCsv(std::span<const std::string_view> args);
+int runTrips(std::span<const std::string_view> args);
+int runBackup(std::span<const std::string_view> args);
+#ifdef KORIV_CLI_MEDIA
 int runFrame(std::span<const std::string_view> args);
+int runClip(std::span<const std::string_view> args);
 #endif
 
 namespace {
@@ -24,9 +29,20 @@ constexpr std::array kCommands{
     CliCommand{"track", "track VIDEO [--duration SECONDS] [--format text|tsv] [--summary]", runTrack},
     CliCommand{"nmea", "nmea LOGFILE [--format text|tsv] [--summary]", runNmea},
     CliCommand{"kml", "kml VIDEO -o OUT.kml [--duration SECONDS]", runKml},
-    CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS]", runGpx},
-#ifdef KORIV_CLI_FRAME
+    CliCommand{"gpx", "gpx VIDEO -o OUT.gpx [--duration SECONDS] | gpx FOLDER --day YYYY-MM-DD [--trip N] -o OUT.gpx",
+               runGpx},
+    CliCommand{"csv", "csv VIDEO -o OUT.csv [--duration SECONDS] | csv FOLDER --day YYYY-MM-DD [--trip N] -o OUT.csv",
+               runCsv},
+    CliCommand{"trips", "trips FOLDER [--day YYYY-MM-DD] [--format text|tsv]", runTrips},
+    CliCommand{"backup",
+               "backup SOURCE DEST [--categories LIST] [--day YYYY-MM-DD | --since YYYY-MM-DD] [--dry-run]",
+               runBackup},
+#ifdef KORIV_CLI_MEDIA
     CliCommand{"frame", "frame VIDEO --at SECONDS -o OUT.jpg", runFrame},
+    CliCommand{"clip",
+               "clip RECORDING --from S --to S [--until LATER_RECORDING] [--cameras front|rear|side|pip] "
+               "[--overlay none|time|full] [--no-sound] -o OUT.mp4",
+               runClip},
 #endif
 };
 
@@ -62,6 +78,17 @@ int usageError(std::string_view command, std::string_view message)
     std::fprintf(stderr, "korivmanager-cli %.*s: %.*s\n", static_cast<int>(command.size()), command.data(),
                  static_cast<int>(message.size()), message.data());
     return 2;
+}
+
+bool isReadableFolder(std::string_view command, const std::string& folder)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator(folder, error);
+    if (!error)
+        return true;
+    std::fprintf(stderr, "korivmanager-cli %.*s: cannot read the folder %s: %s\n", static_cast<int>(command.size()),
+                 command.data(), folder.c_str(), error.message().c_str());
+    return false;
 }
 
 } // namespace cli

@@ -8,7 +8,10 @@
 namespace {
 
 constexpr int kConnectTimeoutMs = 500;
-// The request is the folder to open as UTF-8, possibly empty; the connection's end ends it.
+// The request is the folder to open as UTF-8, possibly empty, then, when a recording is to be
+// played, a NUL (which no path holds) and the recording; the connection's end ends it. An
+// older program reading a request without the NUL sees only its folder.
+constexpr char kSeparator = '\0';
 
 } // namespace
 
@@ -17,13 +20,16 @@ InstanceChannel::InstanceChannel(const QString& name, QObject* parent)
 {
 }
 
-bool InstanceChannel::askRunningInstanceToReopen(const QString& folder)
+bool InstanceChannel::askRunningInstanceToReopen(const QString& folder, const QString& recording)
 {
     QLocalSocket socket;
     socket.connectToServer(mName);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(folder.toUtf8());
+    QByteArray request = folder.toUtf8();
+    if (!recording.isEmpty())
+        request += kSeparator + recording.toUtf8();
+    socket.write(request);
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -42,7 +48,13 @@ bool InstanceChannel::listen()
     connect(mServer, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = mServer->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-                emit reopenRequested(QString::fromUtf8(socket->readAll()));
+                const QByteArray request = socket->readAll();
+                const qsizetype separator = request.indexOf(kSeparator);
+                if (separator < 0)
+                    emit reopenRequested(QString::fromUtf8(request), QString());
+                else
+                    emit reopenRequested(QString::fromUtf8(request.first(separator)),
+                                         QString::fromUtf8(request.sliced(separator + 1)));
                 socket->deleteLater();
             });
         }

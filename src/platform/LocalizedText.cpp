@@ -26,6 +26,11 @@ constexpr std::array<const char*, kLanguageCount> kQtLocales{
     "pl", "es", "ar", "lt", "ro", "sk", "pt_BR", "sl", "th", "tr", "ja",
 };
 
+int knownLanguage(int languageId)
+{
+    return languageId >= 0 && languageId < kLanguageCount ? languageId : kLanguageEnglish;
+}
+
 // The loaded table. Switching tables reloads this one translator, so the application never
 // holds more than one and lookups never fall through to a stale language.
 struct LoadedTable {
@@ -38,7 +43,7 @@ struct LoadedTable {
 std::unique_ptr<QTranslator> loadQtTranslator(int languageId)
 {
     auto translator = std::make_unique<QTranslator>();
-    const int id = languageId >= 0 && languageId < kLanguageCount ? languageId : kLanguageEnglish;
+    const int id = knownLanguage(languageId);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!translator->load(QStringLiteral("qtbase_") + kQtLocales[static_cast<size_t>(id)], folder))
         return nullptr;
@@ -103,4 +108,9 @@ QString pmLoadString(const QString& key)
 void pmInstallLanguageTranslator()
 {
     translatorForCurrentLanguage();
+}
+
+QLocale pmCurrentLanguageLocale()
+{
+    return QLocale(QString::fromLatin1(kQtLocales[static_cast<size_t>(knownLanguage(getLanguageId()))]));
 }

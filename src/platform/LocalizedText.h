@@ -2,6 +2,7 @@
 // Visible texts by key ("IDS_OK", "IDR_MAINFRAME", ...) in the table of the current language.
 // Each table is a Qt ID-based translation compiled into the program (":/i18n/<Table>.qm").
 
+#include <QLocale>
 #include <QString>
 
 // The key's text in the current language's table; the key itself when the table lacks it.
@@ -16,3 +17,6 @@ QString pmLanguageTableName(int languageId);
 // object). Every pmLoadString does the same; call this after a language change when code
 // relies on qtTrId before its next pmLoadString.
 void pmInstallLanguageTranslator();
+
+// The locale of the current language, for dates and numbers spoken or shown in its words.
+QLocale pmCurrentLanguageLocale();

@@ -1,18 +1,15 @@
 #include "MediaAsset.h"
 
+#include "FfmpegSupport.h"
 #include "LogText.h"
 
-#include <QFile>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <chrono>
 #include <cmath>
 #include <deque>
-#include <mutex>
 
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
 }
@@ -38,24 +35,6 @@ constexpr int kLateLanding = 500;
 constexpr double kTimeTolerance = 0.0005;
 // The largest picture side accepted from a stream.
 constexpr int kMaxSide = 16384;
-// The containers recordings come in; anything else is refused rather than guessed at.
-constexpr const char* kFormats = "mov,mp4,avi";
-
-QString averror(int code)
-{
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
-    return QString::fromUtf8(text);
-}
-
-void quietFfmpeg()
-{
-    // FFmpeg reports every damaged macroblock on standard error; the failures that matter come
-    // back through errorString().
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
-
 // The pixel format without the deprecated full-range "J" variants, and whether it is full range.
 AVPixelFormat plainFormat(AVPixelFormat format, bool& fullRange)
 {
@@ -83,7 +62,9 @@ QSize displaySize(int width, int height, AVRational sampleAspect)
 
 // The FFmpeg objects of one open recording.
 struct MediaAsset::Media {
+    AvInputPtr input;
     AVFormatContext* format = nullptr;
+    AvCodecPtr decoder;
     AVCodecContext* codec = nullptr;
     AVStream* stream = nullptr;
     SwsContext* scaler = nullptr;
@@ -104,8 +85,6 @@ struct MediaAsset::Media {
         av_frame_free(&picture);
         av_frame_free(&frame);
         av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        avformat_close_input(&format);
     }
 
     bool expired() const { return Clock::now() > deadline; }
@@ -129,26 +108,17 @@ struct MediaAsset::Media {
 
 QString MediaAsset::Media::open(const QString& path)
 {
-    format = avformat_alloc_context();
-    if (!format || !packet || !frame || !picture)
+    if (!packet || !frame || !picture)
         return QStringLiteral("out of memory");
-    format->interrupt_callback = {[](void* self) { return int(static_cast<Media*>(self)->expired()); }, this};
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "format_whitelist", kFormats, 0);
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    const QByteArray name = QFile::encodeName(path);
-    int result = avformat_open_input(&format, name.constData(), nullptr, &options);
-    av_dict_free(&options);
-    if (result < 0)
-        return averror(result); // avformat_open_input freed the context
-    if ((result = avformat_find_stream_info(format, nullptr)) < 0)
-        return averror(result);
+    const AVIOInterruptCB interrupt{[](void* self) { return int(static_cast<Media*>(self)->expired()); }, this};
+    if (QString error = pmOpenRecording(path, interrupt, input); !error.isEmpty())
+        return error;
+    format = input.get();
     return openDecoder();
 }
 
 QString MediaAsset::Media::openDecoder()
 {
-    const AVCodec* decoder = nullptr;
     for (unsigned i = 0; i < format->nb_streams && !stream; ++i) {
         AVStream* candidate = format->streams[i];
         const AVCodecParameters* p = candidate->codecpar;
@@ -156,21 +126,15 @@ QString MediaAsset::Media::openDecoder()
             continue;
         if (p->width <= 0 || p->height <= 0 || p->width > kMaxSide || p->height > kMaxSide)
             continue;
-        if ((decoder = avcodec_find_decoder(p->codec_id)))
+        if (avcodec_find_decoder(p->codec_id))
             stream = candidate;
     }
     if (!stream)
         return QStringLiteral("no decodable video stream");
-    codec = avcodec_alloc_context3(decoder);
-    if (!codec || avcodec_parameters_to_context(codec, stream->codecpar) < 0)
-        return QStringLiteral("out of memory");
-    // One thread per core; frame threads for the run of frames after a key frame.
-    codec->thread_count = 0;
-    codec->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
-    codec->pkt_timebase = stream->time_base;
-    if (int result = avcodec_open2(codec, decoder, nullptr); result < 0)
-        return averror(result);
-    return {};
+    QString error;
+    decoder = pmOpenDecoder(stream, error);
+    codec = decoder.get();
+    return error;
 }
 
 int64_t MediaAsset::Media::startTime() const
@@ -204,8 +168,8 @@ double MediaAsset::Media::lastFrameBound() const
     if (end <= 0 && format->duration > 0)
         end = double(format->duration) / AV_TIME_BASE;
     const AVRational rate = stream->avg_frame_rate;
-    const double frame = rate.num > 0 && rate.den > 0 ? std::min(0.5, av_q2d(av_inv_q(rate))) : 0.5;
-    return end - 2 * frame;
+    const double frameSeconds = rate.num > 0 && rate.den > 0 ? std::min(0.5, av_q2d(av_inv_q(rate))) : 0.5;
+    return end - 2 * frameSeconds;
 }
 
 double MediaAsset::Media::toSeconds(int64_t time) const
@@ -321,9 +285,9 @@ MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skip
     while (!expired()) {
         const int received = avcodec_receive_frame(codec, frame);
         if (received == 0) {
-            const bool first = picture->buf[0] == nullptr;
+            const bool firstPicture = picture->buf[0] == nullptr;
             const bool reached = keepFrame(target);
-            if (first && checkLanding && pictureTime != AV_NOPTS_VALUE && pictureTime > target + lateBy)
+            if (firstPicture && checkLanding && pictureTime != AV_NOPTS_VALUE && pictureTime > target + lateBy)
                 return Landing::Missed;
             if (reached)
                 return Landing::Found;
@@ -331,7 +295,7 @@ MediaAsset::Media::Landing MediaAsset::Media::decodeTo(int64_t target, bool skip
         }
         if (received != AVERROR(EAGAIN) || draining) {
             if (received != AVERROR_EOF && received != AVERROR(EAGAIN))
-                error = averror(received);
+                error = pmAvError(received);
             if (picture->buf[0])
                 return Landing::Found;
             return checkLanding ? Landing::Missed : Landing::Failed;
@@ -391,7 +355,7 @@ QImage MediaAsset::Media::toImage(const AVFrame* source)
 
 MediaAsset::MediaAsset(const QString& path) : m(std::make_unique<Media>()), mPath(path)
 {
-    quietFfmpeg();
+    pmQuietFfmpeg();
     m->deadline = Clock::now() + kOpenTimeLimit;
     mError = m->open(path);
     if (!mError.isEmpty()) {

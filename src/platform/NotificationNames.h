@@ -27,6 +27,10 @@ inline constexpr const char* kSettingsMenuItemClickedNotification = KORIV_NOTIFI
 inline constexpr const char* kCalendarModeChangedNotification = KORIV_NOTIFICATION("CalendarModeChangedNotification");
 inline constexpr const char* kMapViewFullMapNotification = KORIV_NOTIFICATION("MapViewFullMapNotification");
 inline constexpr const char* kMapViewSpeedUnitNotification = KORIV_NOTIFICATION("MapViewSpeedUnitNotification");
+// A click on the drawn trip's route: object, the recording (its id in the drawn trip);
+// kRouteSecondKey, the second of the nearest sample.
+inline constexpr const char* kMapViewRouteClickedNotification = KORIV_NOTIFICATION("MapViewRouteClickedNotification");
+inline constexpr const char* kRouteSecondKey = "ROUTE_SECOND";
 inline constexpr const char* kUploadVideoChangedNotification = KORIV_NOTIFICATION("UploadVideoChangedNotification");
 
 #undef KORIV_NOTIFICATION

@@ -9,6 +9,11 @@ inline constexpr const char* kPrefSpeedUnit = "SpeedUnit";
 inline constexpr const char* kPrefCurrentFolder = "CurrentFolder";
 inline constexpr const char* kPrefExportFolder = "ExportFolder";
 inline constexpr const char* kPrefCaptureFolder = "CaptureFolder";
+// The folders last shown, newest first, and the main window's frame as Qt saves it (base64).
+inline constexpr const char* kPrefRecentFolders = "RecentFolders";
+inline constexpr const char* kPrefWindowGeometry = "WindowGeometry";
+// Where the event recordings of an inserted card are backed up; absent or empty: not offered.
+inline constexpr const char* kPrefCardBackupFolder = "CardBackupFolder";
 
 inline constexpr int kDefaultVolume = 8;
 inline constexpr int kDefaultSpeedUnit = 0;

@@ -1,6 +1,7 @@
 #include "Preferences.h"
 
 #include "PreferenceKeys.h"
+#include "RecentFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -93,6 +94,16 @@ void pmSetProfileString(const QString& key, const QString& value)
     openStore().setValue(key, value);
 }
 
+QStringList pmGetProfileStringList(const QString& key)
+{
+    return openStore().value(key).toStringList();
+}
+
+void pmSetProfileStringList(const QString& key, const QStringList& values)
+{
+    openStore().setValue(key, values);
+}
+
 int getLanguageId()
 {
     // Signed comparisons on purpose: a stored negative id comes back as it is.
@@ -168,6 +179,7 @@ void pmSaveCurrentFolder(const QString& path)
 {
     if (isExistingFolder(path)) {
         pmSetProfileString(kPrefCurrentFolder, path);
+        RecentFolders::add(path);
     }
 }
 

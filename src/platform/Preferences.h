@@ -3,6 +3,7 @@
 // typed access, the language and skin choice, and the three remembered folders.
 
 #include <QString>
+#include <QStringList>
 
 // A get returns the default only when the key is absent or cannot be read as the type asked
 // for; a present key is returned as stored.
@@ -10,6 +11,9 @@ int pmGetProfileInt(const QString& key, int defaultValue);
 void pmSetProfileInt(const QString& key, int value);
 QString pmGetProfileString(const QString& key, const QString& defaultValue);
 void pmSetProfileString(const QString& key, const QString& value);
+// A list stored as the store's own list type; empty when absent.
+QStringList pmGetProfileStringList(const QString& key);
+void pmSetProfileStringList(const QString& key, const QStringList& values);
 
 // The stored language, or on first use the system's language, which is then stored. A stored
 // value above 21 gives English (the store keeps it); a negative one is returned as it is.
@@ -35,7 +39,8 @@ int pmSystemLanguageIdFor(const QString& preferredLanguage);
 // Remembered folders. A stored folder that no longer exists gives the default folder, and
 // the stored value is kept for when it comes back.
 QString pmGetCurrentFolder();
-void pmSaveCurrentFolder(const QString& path);   // only an existing folder is stored
+// Only an existing folder is stored; it also becomes the newest of the recent folders.
+void pmSaveCurrentFolder(const QString& path);
 QString getExportFolder();
 void saveExportFolder(const QString& path);      // only an existing folder is stored
 QString pmGetCaptureFolder();

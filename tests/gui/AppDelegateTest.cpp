@@ -113,8 +113,9 @@ TEST_F(AppDelegateTest, RecordingsEnableTheBackupAndUploadButtonsAndPairsShowThe
     EXPECT_TRUE(app->isDualCameraMode());
     EXPECT_TRUE(app->toolbarView()->oWindowSwitchBtn()->isVisibleTo(app->toolbarView()));
     app->mainWindow()->resize(1100, 720);
+    const LogWatch layouts(kContentsLaidOut);
     app->applicationDidBecomeActive();
-    runEventLoopFor(150);
+    ASSERT_TRUE(layouts.waitFor());
     EXPECT_TRUE(app->playerView2()->isVisibleTo(app->mainWindow()));
     EXPECT_EQ(app->playerView2()->geometry(), QRect(app->mainWindow()->contentView()->width() - 291,
                                                     app->toolbarView()->height(), 291, 184));
@@ -189,8 +190,9 @@ TEST_F(AppDelegateTest, ArabicMirrorsTheLayoutAfterHalfASecondAndFrenchDoesNot)
 {
     auto app = launchApplication(folder.path());
     app->mainWindow()->resize(1100, 720);
+    const LogWatch layouts(kContentsLaidOut);
     app->applicationDidBecomeActive();
-    runEventLoopFor(150);
+    ASSERT_TRUE(layouts.waitFor());
     const int width = app->mainWindow()->contentView()->width();
 
     ToolbarView* bar = app->toolbarView();
@@ -202,11 +204,12 @@ TEST_F(AppDelegateTest, ArabicMirrorsTheLayoutAfterHalfASecondAndFrenchDoesNot)
     EXPECT_LT(logIndexOf(logMessages(), "AppDelegate - ready to relayout for language changed."), 0);
     EXPECT_FALSE(app->isRightToLeft());
 
+    const LogWatch mirrored(kContentsLaidOut);
     app->languageMenuItemClicked(13);
     EXPECT_TRUE(app->isRightToLeft());
     EXPECT_GE(logIndexOf(logMessages(), "AppDelegate - ready to relayout for language changed."), 0);
     EXPECT_EQ(app->fileListView()->x(), width - 291); // not yet
-    runEventLoopFor(600);
+    ASSERT_TRUE(mirrored.waitFor());
     EXPECT_EQ(app->fileListView()->x(), 0);
     EXPECT_EQ(app->calendarView()->x(), 0);
     EXPECT_EQ(app->playbarView()->x(), 291);
@@ -240,8 +243,9 @@ TEST_F(AppDelegateTest, FoldingTheCalendarListsAllDatesAndGivesTheFileListItsHei
     writeRecording(folder.path(), "F/FILE0002F.MP4", 3);
     auto app = launchApplication(folder.path());
     app->mainWindow()->resize(1100, 720);
+    const LogWatch layouts(kContentsLaidOut);
     app->applicationDidBecomeActive();
-    runEventLoopFor(150);
+    ASSERT_TRUE(layouts.waitFor());
     EXPECT_EQ(app->playlist().count(), 1); // the newest day
     const QRect calendar = app->calendarView()->geometry();
     const QRect fileList = app->fileListView()->geometry();

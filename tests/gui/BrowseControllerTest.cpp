@@ -36,8 +36,9 @@ protected:
         writeRecording(folder.path(), kEarlier, 3);
         app = launchApplication(folder.path());
         app->mainWindow()->resize(1100, 720);
+        const LogWatch layouts(kContentsLaidOut);
         app->applicationDidBecomeActive();
-        runEventLoopFor(150);
+        ASSERT_TRUE(layouts.waitFor());
         NotificationCenter::defaultCenter().addObserver(this, kFileListViewDoubleClickNotification,
                                                         [this](const Notification& n) { opened.push_back(n.object.toInt()); });
     }
@@ -174,8 +175,9 @@ TEST_F(BrowseControllerTest, PanelsFollowTheLanguageAndTheWritingDirection)
     app->languageMenuItemClicked(7); // French
     EXPECT_EQ(panel()->checkBox(FileListView::EventBox)->title(), pmLoadString("IDS_EVENT"));
     EXPECT_EQ(calendar()->modeButton()->bitmapTitle(), pmLoadString("IDS_ALL"));
+    const LogWatch layouts(kContentsLaidOut);
     app->languageMenuItemClicked(13); // Arabic: laid out again, mirrored
-    runEventLoopFor(600);
+    ASSERT_TRUE(layouts.waitFor());
     EXPECT_EQ(panel()->x(), 0);
     EXPECT_EQ(list()->x(), panel()->width() - FileListView::kContentWidth);
     EXPECT_GT(panel()->checkBox(FileListView::EventBox)->x(), panel()->checkBox(FileListView::NormalBox)->x());

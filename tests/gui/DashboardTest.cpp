@@ -165,7 +165,7 @@ TEST(DashboardUnitMenu, ChoosingMphFromTheMenuStoresItAndRetitlesBothButtons)
     QTest::mouseClick(map->panelSpeedUnitButton(), Qt::LeftButton);
     QMenu* menu = map->speedUnitMenu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000));
+    EXPECT_TRUE(waitFor([menu] { return menu->isVisible(); }));
     EXPECT_EQ(menu->title(), "Speed Unit");
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_TRUE(menu->actions()[0]->isChecked());

@@ -24,7 +24,7 @@ namespace {
 QFileDialog* openDialog()
 {
     QFileDialog* found = nullptr;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
+    EXPECT_TRUE(waitFor([&] {
         found = qApp->activeModalWidget() ? qobject_cast<QFileDialog*>(qApp->activeModalWidget()) : nullptr;
         if (!found) {
             for (QWidget* widget : QApplication::topLevelWidgets())
@@ -32,7 +32,7 @@ QFileDialog* openDialog()
                     found = dialog;
         }
         return found != nullptr;
-    }, 5000));
+    }));
     return found;
 }
 
@@ -63,7 +63,7 @@ TEST(Export, ButtonWritesTheTrackThroughTheSaveDialog)
     auto app = launchApplication(QString::fromStdString(card.path()));
     ASSERT_TRUE(app->openRecording(QString::fromStdString(clip)));
     BitmapButton* exportButton = app->toolbarView()->oExportBtn();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return exportButton->isButtonEnabled(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return exportButton->isButtonEnabled(); }));
 
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QFileDialog* dialog = openDialog();
@@ -72,10 +72,10 @@ TEST(Export, ButtonWritesTheTrackThroughTheSaveDialog)
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     EXPECT_EQ(QDir(dialog->directory()).absolutePath(), QDir(QString::fromStdString(exports.path())).absolutePath());
     EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(), "FILE0001F.kml");
-    EXPECT_EQ(dialog->nameFilters().size(), 2);
+    EXPECT_EQ(dialog->nameFilters().size(), 3); // KML, GPX 1.1 and CSV
     QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     const QString kml = QString::fromStdString(exports.path()) + "/FILE0001F.kml";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(kml); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(kml); }));
     QFile written(kml);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray text = written.readAll();
@@ -90,7 +90,7 @@ TEST(Export, ButtonWritesTheTrackThroughTheSaveDialog)
     emit dialog->filterSelected("GPX 1.1 (*.gpx)");
     EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(), "FILE0001F.gpx");
     typeNameAndSave(dialog, "FILE0001F.gpx");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(QString::fromStdString(exports.path()) + "/FILE0001F.gpx"); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return QFile::exists(QString::fromStdString(exports.path()) + "/FILE0001F.gpx"); }));
 
     // A folder that cannot be written: the user is told, and nothing is left behind.
     const QString locked = QString::fromStdString(exports.path()) + "/locked";
@@ -116,7 +116,7 @@ TEST(Export, ButtonWritesTheTrackThroughTheSaveDialog)
     // the dialog itself reports it.
     emit dialog->fileSelected(target);
     dialog->close();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return !message.isEmpty(); }));
     EXPECT_TRUE(message.contains("The file could not be saved.")) << message.toStdString();
     EXPECT_FALSE(QFile::exists(target));
     watcher->stop();

@@ -78,10 +78,16 @@ TEST_F(FileListBoxTest, AHeldArrowRepeatsFiveRowsASecondUntilReleased)
     auto list = makeList(100);
     QTest::mousePress(list.get(), Qt::LeftButton, {}, list->downSpinFrame().center());
     EXPECT_EQ(list->startIndex(), 1);
-    QTest::qWait(650);
+    // Each repeat moves one row, whenever it comes.
+    ASSERT_TRUE(waitFor([&] { return list->startIndex() >= 4; }));
     EXPECT_EQ(list->startIndex(), 4);
     QTest::mouseRelease(list.get(), Qt::LeftButton, {}, list->downSpinFrame().center());
-    QTest::qWait(300);
+    // A list held from now on repeats twice: the released one, had it kept repeating, would
+    // have moved in that time too.
+    auto clock = makeList(100);
+    QTest::mousePress(clock.get(), Qt::LeftButton, {}, clock->downSpinFrame().center());
+    ASSERT_TRUE(waitFor([&] { return clock->startIndex() >= 3; }));
+    QTest::mouseRelease(clock.get(), Qt::LeftButton, {}, clock->downSpinFrame().center());
     EXPECT_EQ(list->startIndex(), 4);
 }
 

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -23,14 +22,29 @@ namespace {
 // Room for a few test recordings.
 constexpr std::uint64_t kCardSize = 4 << 20;
 
-// Longer than the latency plus any delivery, short enough to keep the suite quick.
-constexpr int kEventWaitMs = 4000;
+// The application's handling of a folder event, the last step of each.
+const char* const kEventHandled = "^AppDelegate::OnMonitorFolder\\(\\) - end$";
 
-int countMatching(const QStringList& log, const QString& pattern)
-{
-    const QRegularExpression re(pattern);
-    return int(std::count_if(log.begin(), log.end(), [&](const QString& line) { return re.match(line).hasMatch(); }));
-}
+// A watcher of the test's own that reports a little after the application's watcher would:
+// once it has reported a change, the application's would have too, had it watched there.
+class LaterWatcher : public SCEventListenerProtocol {
+public:
+    LaterWatcher(const QStringList& folders, double applicationLatency)
+    {
+        mEvents.setDelegate(this);
+        mEvents.setNotificationLatency(applicationLatency + 0.25);
+        EXPECT_TRUE(mEvents.startWatchingPaths(folders));
+    }
+    void pathWatcher(SCEvents*, const SCEvent& event) override { mReported << QString::fromStdString(event.eventPath()); }
+    bool waitForReport(const QString& path) const
+    {
+        return waitFor([&] { return mReported.contains(path); });
+    }
+
+private:
+    SCEvents mEvents;
+    QStringList mReported;
+};
 
 class FolderMonitorTest : public ::testing::Test {
 protected:
@@ -60,7 +74,7 @@ TEST_F(FolderMonitorTest, ADeletedRecordingLeavesThePlayListAndNewFilesWaitForTh
 
     ASSERT_TRUE(QFile::remove(recording(2)));
     EXPECT_EQ(app->playlist().count(), 3); // not before the latency
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app->playlist().count() == 2; }, kEventWaitMs));
+    EXPECT_TRUE(waitFor([&] { return app->playlist().count() == 2; }));
     EXPECT_EQ(app->videoLib().size(), 3u); // the library is not rescanned
 
     const QStringList log = logMessages();
@@ -81,7 +95,13 @@ TEST_F(FolderMonitorTest, ADeletedRecordingLeavesThePlayListAndNewFilesWaitForTh
 
     // A recording copied in is not offered until the folder is chosen again.
     writeRecording(folder(), "DCIM/100F/FILE0009F.MP4");
-    runEventLoopFor(1500);
+    // A file removed after the copy: its handling comes after anything the copy brought.
+    const LogWatch handled(kEventHandled);
+    QFile marker(folder() + "/marker");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    ASSERT_TRUE(marker.remove());
+    ASSERT_TRUE(handled.waitFor());
     EXPECT_EQ(app->playlist().count(), 2);
     app->openFolder(folder());
     EXPECT_EQ(app->playlist().count(), 3);
@@ -96,8 +116,7 @@ TEST_F(FolderMonitorTest, ADeletionOutsideThePlayListChangesNothingVisible)
     const int builds = countMatching(logMessages(), "^AppDelegate::rebuildPlaylist - video count");
 
     ASSERT_TRUE(QFile::remove(recording(3)));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return logIndexOf(logMessages(), "AppDelegate::OnMonitorFolder() - end") >= 0; },
-                                kEventWaitMs));
+    EXPECT_TRUE(waitFor([&] { return logIndexOf(logMessages(), "AppDelegate::OnMonitorFolder() - end") >= 0; }));
     const QStringList log = logMessages();
     EXPECT_GE(logIndexOf(log, "Folder is removed or rename - " + recording(3)), 0);
     EXPECT_EQ(logIndexOf(log, "AppDelegate::OnMonitorFolder() - Ready to RebuildPlayList"), -1);
@@ -113,7 +132,7 @@ TEST_F(FolderMonitorTest, RenamingTheWatchedFolderEmptiesThePlayList)
     ASSERT_EQ(app->playlist().count(), 3);
 
     ASSERT_TRUE(QDir().rename(folder(), dir.filePath("CARD-renamed")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app->playlist().empty(); }, kEventWaitMs));
+    EXPECT_TRUE(waitFor([&] { return app->playlist().empty(); }));
     const QStringList log = logMessages();
     EXPECT_EQ(countMatching(log, QString("^AppDelegate::pathWatcher\\(\\) - <SCEvent \\{ eventId = \\d+, eventPath = %1, eventFlags = 32 \\} >$")
                                      .arg(QRegularExpression::escape(folder()))),
@@ -136,7 +155,7 @@ TEST_F(FolderMonitorTest, UnmountingTheCardWhileWatchedEmptiesThePlayList)
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(card.unmount()) << card.error();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->playlist().empty(); }, kEventWaitMs));
+    ASSERT_TRUE(waitFor([&] { return app->playlist().empty(); }));
     const qint64 elapsed = clock.elapsed();
     // The figure of the unmount target: the watcher's latency plus the reaction.
     std::cout << "[ FIGURE   ] unmount to empty play list: " << elapsed << " ms (latency "
@@ -166,11 +185,12 @@ TEST_F(FolderMonitorTest, ACardPulledOutWhileARecordingIsOpenEmptiesThePlayListT
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(card.unmount()) << card.error();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->playlist().empty(); }, kEventWaitMs));
+    ASSERT_TRUE(waitFor([&] { return app->playlist().empty(); }));
     std::cout << "[ FIGURE   ] unmount to empty play list, a recording open: " << clock.elapsed() << " ms" << std::endl;
     EXPECT_GE(logIndexOf(logMessages(), "Folder is removed or unmounted - " + folder()), 0);
+    const LogWatch handled(kEventHandled);
     playing.close();
-    runEventLoopFor(1200); // the kernel's own report follows, and finds nothing left to do
+    ASSERT_TRUE(handled.waitFor()); // the kernel's own report follows, and finds nothing left to do
     EXPECT_TRUE(app->playlist().empty());
 }
 
@@ -186,14 +206,15 @@ TEST_F(FolderMonitorTest, EveryBuildMovesTheWatchAndTerminationStopsIt)
     EXPECT_GE(logIndexOf(logMessages(), "AppDelegate::startMonitorFolder() - " + other.path()), 0);
 
     // The folder no longer shown is not watched any more.
+    const LaterWatcher later({folder(), other.path()}, app->folderEvents()->notificationLatency());
     ASSERT_TRUE(QFile::remove(recording(1)));
-    runEventLoopFor(1500);
+    ASSERT_TRUE(later.waitForReport(recording(1)));
     EXPECT_EQ(logIndexOf(logMessages(), "Folder is removed or rename - " + recording(1)), -1);
 
     app->applicationWillTerminate();
     EXPECT_FALSE(app->folderEvents()->isWatchingPaths());
     ASSERT_TRUE(QFile::remove(other.filePath("DCIM/100F/FILE0001F.MP4")));
-    runEventLoopFor(1500);
+    ASSERT_TRUE(later.waitForReport(other.filePath("DCIM/100F/FILE0001F.MP4")));
     EXPECT_EQ(countMatching(logMessages(), "^AppDelegate::pathWatcher"), 0);
     EXPECT_EQ(app->playlist().count(), 2);
 }

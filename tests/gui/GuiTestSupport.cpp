@@ -2,42 +2,15 @@
 
 #include "app/MainWindow.h"
 #include "VideoFixtures.h"
-#include "util/Log.h"
+#include "playback/VideoPlayerView.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QTest>
+#include <QSignalSpy>
+#include <QTimer>
 #include <gtest/gtest.h>
-
-QStringList logMessages()
-{
-    QFile file(QString::fromStdString(pmGetLogPath()));
-    QStringList messages;
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
-        // "YYYY-MM-DD hh:mm:ss.ms message"
-        messages << line.section(' ', 2);
-    }
-    return messages;
-}
-
-int logIndexOf(const QStringList& messages, const QString& text, int from)
-{
-    for (int i = std::max(0, from); i < messages.size(); ++i) {
-        if (messages[i] == text)
-            return i;
-    }
-    return -1;
-}
-
-void runEventLoopFor(int milliseconds)
-{
-    QTest::qWait(milliseconds);
-}
 
 std::unique_ptr<AppDelegate> launchApplication(const QString& folder)
 {
@@ -61,4 +34,14 @@ void writeRecording(const QString& folder, const QString& relativePath, int days
     file.write(bytes.data(), qint64(bytes.size()));
     file.flush(); // a later flush would move the modification time again
     file.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo), QFileDevice::FileModificationTime);
+}
+
+bool waitForClockTicks(VideoPlayerView* view, int ticks)
+{
+    // The view's one timer of its own; the player's timers are the player's children.
+    auto* clock = view->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!clock)
+        return false;
+    QSignalSpy timeouts(clock, &QTimer::timeout);
+    return waitFor([&] { return timeouts.size() >= ticks; });
 }

@@ -1,28 +1,31 @@
 #pragma once
-// Shared by the GUI tests: the log as a list of messages, and a launched application.
+// Shared by the GUI tests: a launched application, the log and what the tests wait for.
 
+#include "LogMessages.h"
+#include "LogWatch.h"
+#include "WaitFor.h"
 #include "app/AppDelegate.h"
 
 #include "NotificationCenter.h"
 
-#include <QStringList>
-
 #include <memory>
 #include <vector>
 
-// The messages of the log file, time stamps removed.
-QStringList logMessages();
-// The index of the first message equal to text at or after from, or -1.
-int logIndexOf(const QStringList& messages, const QString& text, int from = 0);
+class VideoPlayerView;
 
-// Lets queued events and timers of the given length run.
-void runEventLoopFor(int milliseconds);
+// The controller's layout of the window's contents, which its timers run a moment after a
+// change (activation, a resize, the language, full screen): a LogWatch pattern.
+inline const char* const kContentsLaidOut = "^AppDelegate::relayoutContents \\(\\) .* OK!$";
 
 // An application launched on a folder, with the network check answering false.
 std::unique_ptr<AppDelegate> launchApplication(const QString& folder);
 
 // Writes a valid MP4 recording under the folder with the given modification day offset.
 void writeRecording(const QString& folder, const QString& relativePath, int daysAgo = 0);
+
+// Waits for more ticks of the player view's clock, which reads the play position every half
+// second: the view's own measure of a while, for a test that shows that nothing changed.
+bool waitForClockTicks(VideoPlayerView* view, int ticks);
 
 // The notifications of one name, as they arrive, while the recorder lives.
 class NotificationRecorder {

@@ -13,6 +13,7 @@
 #include "util/Log.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,10 +116,11 @@ TEST(MainWindowLayout, FirstActivationLaysTheWindowOutForItsContent)
     QTemporaryDir folder;
     auto app = launchApplication(folder.path());
     app->mainWindow()->resize(1200, 800);
+    const LogWatch layouts(kContentsLaidOut);
     app->applicationDidBecomeActive();
     const QWidget* content = app->mainWindow()->contentView();
     EXPECT_EQ(app->storedWindowSize(), QSizeF(content->width(), content->height() + 22));
-    runEventLoopFor(150);
+    ASSERT_TRUE(layouts.waitFor());
     EXPECT_EQ(app->fileListView()->geometry().x(), content->width() - 291);
     EXPECT_EQ(app->calendarView()->geometry().bottom() + 1, app->fileListView()->geometry().top());
     EXPECT_EQ(app->playerView()->geometry().bottom() + 1, app->playbarView()->geometry().top());
@@ -130,7 +132,7 @@ TEST(MainWindowLayout, LiveResizeLaysOutAtOnceAndTheContentsHalfASecondLater)
 {
     QTemporaryDir folder;
     auto app = launchApplication(folder.path());
-    runEventLoopFor(50); // the window's first sizing
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app->mainWindow())); // the window's first sizing
     pmClearLog();
     app->mainWindow()->resize(1200, 800);
     const QWidget* content = app->mainWindow()->contentView();
@@ -140,6 +142,5 @@ TEST(MainWindowLayout, LiveResizeLaysOutAtOnceAndTheContentsHalfASecondLater)
     const QString contentsLaidOut =
         QString::asprintf("AppDelegate::relayoutContents () 1200.000000x%d.000000 OK!", content->height() + 22);
     EXPECT_LT(logIndexOf(logMessages(), contentsLaidOut), 0);
-    runEventLoopFor(700);
-    EXPECT_GE(logIndexOf(logMessages(), contentsLaidOut), 0);
+    EXPECT_TRUE(waitFor([&] { return logIndexOf(logMessages(), contentsLaidOut) >= 0; }));
 }

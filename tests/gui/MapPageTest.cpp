@@ -93,7 +93,7 @@ protected:
         NotificationCenter::defaultCenter().addObserver(&ready, kMapViewReadyNotification,
                                                         [&ready](const Notification&) { ++ready; });
         QTest::mouseClick(sView->mapButton(), Qt::LeftButton);
-        const bool ok = QTest::qWaitFor([&] { return ready > 0; }, 20000);
+        const bool ok = waitFor([&] { return ready > 0; });
         NotificationCenter::defaultCenter().removeObserver(&ready);
         return ok;
     }
@@ -106,7 +106,7 @@ protected:
             result = value;
             done = true;
         });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+        EXPECT_TRUE(waitFor([&] { return done; }));
         return QJsonDocument::fromJson(result.toString().toUtf8()).object();
     }
 
@@ -138,7 +138,7 @@ TEST_F(MapPage, LoadsFromTheBundleWithTilesFromTheConfiguredSource)
     EXPECT_GT(logIndexOf(log, "MapView - webLoadComplete() is JavaScript enabled = 1 !", load), load);
     EXPECT_GE(logIndexOf(log, "MapView - webLoadComplete() is Java enabled = 0 !"), 0);
     // Leaflet itself came from the bundle: the page defines the map and asked for tiles here.
-    EXPECT_TRUE(QTest::qWaitFor([] { return !sTiles->requests().isEmpty(); }, 10000));
+    EXPECT_TRUE(waitFor([] { return !sTiles->requests().isEmpty(); }));
     EXPECT_TRUE(sTiles->requests().first().path.startsWith("/tiles/"));
     EXPECT_EQ(evaluate("JSON.stringify({v: L.version})").value("v").toString(), "1.9.4");
 }
@@ -211,11 +211,11 @@ TEST_F(MapPage, PositionCentresTheMapAndChecksTheAnswer)
     evaluate("window.korivSaved = mapSetCenter; mapSetCenter = function () { return 'busy'; }; '{}'");
     sView->SetPosition(24.6, 120.7, 50, 30, 90);
     pageState();
-    EXPECT_TRUE(QTest::qWaitFor([] { return logIndexOf(logMessages(), "MapView - JavaScript mapSetCenter() - busy") >= 0; }, 3000));
+    EXPECT_TRUE(waitFor([] { return logIndexOf(logMessages(), "MapView - JavaScript mapSetCenter() - busy") >= 0; }));
     evaluate("mapSetCenter = function () {}; '{}'");
     sView->SetPosition(24.6, 120.7, 50, 30, 90);
     pageState();
-    EXPECT_TRUE(QTest::qWaitFor([] { return logIndexOf(logMessages(), "MapView - JavaScript mapSetCenter() - error") >= 0; }, 3000));
+    EXPECT_TRUE(waitFor([] { return logIndexOf(logMessages(), "MapView - JavaScript mapSetCenter() - error") >= 0; }));
     evaluate("mapSetCenter = window.korivSaved; '{}'");
 
     // In dashboard mode nothing goes to the page.
@@ -249,7 +249,7 @@ TEST_F(MapPage, WithoutNetworkTheWebMapIsRefusedAndTheMapDisabled)
     pmClearLog();
     sView->connectivity()->setReachability([](std::uint32_t& flags) { flags = 0; return true; });
     QTest::mouseClick(sView->mapButton(), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([] { return sView->GetMapState() == MapView::kStateDisabled; }, 3000));
+    EXPECT_TRUE(waitFor([] { return sView->GetMapState() == MapView::kStateDisabled; }));
     EXPECT_EQ(sView->GetMapMpde(), MapView::kModeDashboard);
     EXPECT_FALSE(sView->IsOnLine());
     EXPECT_LT(logIndexOf(logMessages(), "MapView - WebLoadMap()"), 0);

@@ -61,7 +61,7 @@ void ModalScript::tick()
 
 bool ModalScript::waitDone(int timeoutMs)
 {
-    return QTest::qWaitFor([this] {
+    return waitFor([this] {
         if (!done())
             return false;
         for (QWidget* w : QApplication::topLevelWidgets())

@@ -3,6 +3,8 @@
 // next scripted step looks for its window and, once it is shown, acts on it with QTest events.
 // Message boxes are answered with their one button whenever they appear, their texts kept.
 
+#include "WaitFor.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -32,7 +34,7 @@ public:
 
     bool done() const { return mSteps.empty() && mActing == 0; }
     // Waits (running events) until every step has run and no message box is open.
-    bool waitDone(int timeoutMs = 10000);
+    bool waitDone(int timeoutMs = kWaitMs);
     // Message texts (informative text of each box answered), in order.
     const QStringList& messages() const { return mMessages; }
     // Runs before each message box is answered, for a test that acts while one is open.

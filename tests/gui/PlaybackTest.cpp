@@ -12,6 +12,7 @@
 #include "Preferences.h"
 #include "app/ToolbarView.h"
 #include "controls/BitmapButton.h"
+#include "browse/FileListView.h"
 #include "display/MapView.h"
 #include "controls/MultiButtons.h"
 #include "controls/PlayControlView.h"
@@ -23,15 +24,12 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int kOpenMs = 10000;
 
 // One recording of the card; recordings of one moment share their modification time, and
 // the moments follow each other a minute apart, so the play list keeps each pair together.
@@ -88,7 +86,7 @@ protected:
     }
     bool waitReady()
     {
-        return QTest::qWaitFor([this] { return app->playersShowSecond(-1); }, kOpenMs);
+        return waitFor([this] { return app->playersShowSecond(-1); });
     }
     void open(const QString& relative)
     {
@@ -198,15 +196,16 @@ TEST_F(PlaybackTest, SeekingWhilePlayingResumesAndWhilePausedStaysPaused)
     EXPECT_EQ(app->selectedMovieCurrentTime(), target);
     EXPECT_EQ(app->getState(), 2);
     EXPECT_FLOAT_EQ(app->videoPlayView()->playSpeed(), 1.5f);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->videoPlayView()->getitemTime() >= target; }, 3000));
+    ASSERT_TRUE(waitFor([&] { return app->videoPlayView()->getitemTime() >= target; }));
 
     app->pausePlayback();
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 4, slider->height() / 2));
     const int early = slider->getCurrentValue();
     EXPECT_LT(early, target);
     EXPECT_EQ(app->getState(), 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->playersShowSecond(early); }, 3000));
-    runEventLoopFor(600);
+    ASSERT_TRUE(waitFor([&] { return app->playersShowSecond(early); }));
+    // Half a second of the player's own clock: time for a paused player to move, had it resumed.
+    ASSERT_TRUE(waitForClockTicks(app->videoPlayView(), 2));
     EXPECT_EQ(app->getState(), 3);
     EXPECT_EQ(int(app->videoPlayView()->getitemTime()), early);
     EXPECT_EQ(bar->playTime(), early);
@@ -217,9 +216,10 @@ TEST_F(PlaybackTest, PlayListRunsOnAndStopsAtTheStartAfterTheLastEntry)
     write({{"DCIM/100F/FILE0001F.MP4", 1, 1}, {"DCIM/100F/FILE0002F.MP4", 2, 1}});
     launch();
     open("DCIM/100F/FILE0001F.MP4");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->getCurPlayIndex() == 1; }, kOpenMs));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->getState() == 3; }, kOpenMs));
-    runEventLoopFor(700);
+    ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return app->getState() == 3; }));
+    // The rewound first picture comes last of what the end brings; the recordings last a second.
+    ASSERT_TRUE(waitFor([&] { return app->videoPlayView()->pictureTime() < 0.5; }));
     EXPECT_EQ(app->getCurPlayIndex(), 1);
     EXPECT_EQ(app->getState(), 3);
     EXPECT_EQ(app->selectedMovieCurrentTime(), 0.0);
@@ -252,7 +252,8 @@ TEST_F(PlaybackTest, MissingOrBrokenFileLeavesTheWindowUsable)
     // The folder check has dropped the vanished recording from the play list.
     ASSERT_EQ(app->playlist().count(), 2);
     app->dblClickFile(1); // damaged frames: no crash, the controls go on
-    runEventLoopFor(1500);
+    // The player reports an error or goes on loading: a while of its own clock is the measure.
+    ASSERT_TRUE(waitForClockTicks(app->videoPlayView(), 3));
     EXPECT_EQ(VideoPlayerView::livePlayerCount(), 1);
     app->dblClickFile(0);
     EXPECT_TRUE(waitReady());
@@ -275,7 +276,7 @@ TEST_F(PlaybackTest, RecordingShorterThanASecondGetsAUsableTimeSlider)
     EXPECT_EQ(slider->maxValue(), 1);
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 2, slider->height() / 2));
     EXPECT_EQ(slider->getCurrentValue(), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->getState() == 3; }, kOpenMs));
+    ASSERT_TRUE(waitFor([&] { return app->getState() == 3; }));
     EXPECT_EQ(bar->playTime(), 0);
 }
 
@@ -320,15 +321,15 @@ TEST_F(PlaybackTest, BothPlayersFollowEveryCommandAndTheShorterRearRests)
     key(Qt::Key_Right); // paused seek to 5 s lands on the length, 4 s
     EXPECT_EQ(app->selectedMovieCurrentTime(), 4);
     app->setCurrentMovieTime(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->playersShowSecond(1); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return app->playersShowSecond(1); }));
     click(bar->poPlayBtn());
     EXPECT_EQ(rear->getState(), 2);
     // The rear ends first and rests at its start while the front plays on.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rear->getState() == 3; }, kOpenMs));
+    ASSERT_TRUE(waitFor([&] { return rear->getState() == 3; }));
     EXPECT_EQ(app->getState(), 2);
     EXPECT_EQ(app->getCurPlayIndex(), indexOf("DCIM/100F/FILE0001F.MP4"));
     // Then the front's end opens the next pair.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app->getCurPlayIndex() == indexOf("DCIM/100F/FILE0002F.MP4"); }, kOpenMs));
+    ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == indexOf("DCIM/100F/FILE0002F.MP4"); }));
     EXPECT_EQ(app->getCurPlayIndex2(), indexOf("DCIM/100R/FILE0002R.MP4"));
     EXPECT_LE(VideoPlayerView::livePlayerCount(), 2);
 }
@@ -350,12 +351,38 @@ TEST_F(PlaybackTest, StepsPairByPairAndRapidNextLeavesOnePlayerPerCamera)
 
     for (int i = 0; i < 20; ++i) {
         click(bar->poNextBtn());
+        // The pace of a user's clicks: each lands while the players opened by the one before
+        // are somewhere in their loading, which is the point, so there is nothing to wait for.
         QTest::qWait(50);
         EXPECT_LE(VideoPlayerView::livePlayerCount(), 2);
     }
     EXPECT_TRUE(waitReady());
     EXPECT_EQ(app->getState(), 2);
-    EXPECT_TRUE(QTest::qWaitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }, 2000));
+    EXPECT_TRUE(waitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }));
+}
+
+TEST_F(PlaybackTest, ARouteClickShowsThatSecondOfThatRecordingWithItsPartner)
+{
+    writeCard();
+    launch();
+    open("DCIM/100F/FILE0001F.MP4");
+
+    // Another recording: opened as a double click would, then moved to the second.
+    const int last = indexOf("DCIM/100F/FILE0003F.MP4");
+    app->openAt(last, 2);
+    ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == last && app->playersShowSecond(2); }));
+    EXPECT_EQ(app->fileListView()->getCurSel(), last);
+
+    // The open recording: a seek.
+    app->openAt(last, 0);
+    ASSERT_TRUE(waitFor([&] { return app->playersShowSecond(0); }));
+    EXPECT_EQ(app->getCurPlayIndex(), last);
+
+    // A front of a pair: its rear follows to the same second.
+    const int pair = indexOf("DCIM/100F/FILE0002F.MP4");
+    app->openAt(pair, 2);
+    ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == pair && app->has2Videos() && app->playersShowSecond(2); }));
+    EXPECT_EQ(app->getCurPlayIndex2(), indexOf("DCIM/100R/FILE0002R.MP4"));
 }
 
 TEST_F(PlaybackTest, WindowSwitchSwapsThePicturesAndBackAgain)
@@ -378,8 +405,7 @@ TEST_F(PlaybackTest, WindowSwitchSwapsThePicturesAndBackAgain)
     EXPECT_EQ(app->playerView()->geometry(), large);
     EXPECT_EQ(app->playerView2()->geometry(), small);
     // Each picture follows its container.
-    runEventLoopFor(100);
-    EXPECT_EQ(app->videoPlayView()->size(), large.size());
+    EXPECT_TRUE(waitFor([&] { return app->videoPlayView()->size() == large.size(); }));
 }
 
 TEST_F(PlaybackTest, FullScreenRoundTripsRestoreTheWindow)
@@ -390,27 +416,26 @@ TEST_F(PlaybackTest, FullScreenRoundTripsRestoreTheWindow)
     open("DCIM/100F/FILE0001F.MP4");
     QRect frame = window->geometry();
 
-    const auto layouts = [] {
-        return logMessages().filter(QRegularExpression("^AppDelegate::relayoutContents \\(\\) .* OK!$")).size();
-    };
-    const qsizetype layoutsBefore = layouts();
+    // Each switch is followed by a layout, which waits for the new frame.
+    const LogWatch layouts(kContentsLaidOut);
     click(bar->poFullScreenBtn());
-    EXPECT_EQ(layouts(), layoutsBefore); // the layout waits for the new frame
+    EXPECT_EQ(layouts.count(), 0); // the layout waits for the new frame
     EXPECT_EQ(app->screenMode(), 1);
     EXPECT_TRUE(app->isMenuBarHidden());
     EXPECT_FALSE(app->toolbarView()->isVisible());
     EXPECT_FALSE(app->mapView()->isVisible());
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(app->getState(), 2);
-    runEventLoopFor(200);
-    EXPECT_EQ(layouts(), layoutsBefore + 1);
+    ASSERT_TRUE(layouts.waitFor(1));
+    EXPECT_EQ(layouts.count(), 1);
     EXPECT_EQ(window->geometry().size(), window->screen()->geometry().size());
     click(bar->poFullScreenBtn());
     EXPECT_EQ(app->screenMode(), 0);
     EXPECT_FALSE(app->isMenuBarHidden());
     EXPECT_TRUE(app->toolbarView()->isVisible());
-    runEventLoopFor(200);
-    EXPECT_EQ(window->geometry(), frame);
+    ASSERT_TRUE(layouts.waitFor(2));
+    // The frame may settle once more just after the layout.
+    EXPECT_TRUE(waitFor([&] { return window->geometry() == frame; }));
     EXPECT_EQ(window->windowTitle(), pmLoadString("IDR_MAINFRAME"));
 
     frame = window->geometry();
@@ -421,9 +446,9 @@ TEST_F(PlaybackTest, FullScreenRoundTripsRestoreTheWindow)
     EXPECT_TRUE(app->mapView()->isVisible());
     key(Qt::Key_Escape);
     EXPECT_EQ(app->screenMode(), 0);
-    runEventLoopFor(200);
+    ASSERT_TRUE(layouts.waitFor(4));
     EXPECT_FALSE(window->isFullScreen());
-    EXPECT_EQ(window->geometry(), frame);
+    EXPECT_TRUE(waitFor([&] { return window->geometry() == frame; }));
 }
 
 TEST_F(PlaybackTest, KeysOfTheWindowDriveThePlayer)

@@ -1,12 +1,13 @@
 // The folder watcher on its own: starting and stopping, flushing, excluded paths, a watch run
 // on another thread's event loop, and a delegate that stops the watch while it is told.
+#include "WaitFor.h"
 #include "browse/SCEvents.h"
 #include "library/FolderEventFlags.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -110,7 +111,7 @@ TEST_F(SCEventsTest, FlushDeliversAtOnceDeepInTheTreeAndExcludedPathsAreDropped)
     touch(dir.filePath("NMEA/b.NMEA"));
     ASSERT_TRUE(QFile::remove(dir.filePath("NMEA/b.NMEA")));
     ASSERT_TRUE(events.flushEventStreamAsync());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return listener.taken().size() == 4; }, 1000));
+    EXPECT_TRUE(waitFor([&] { return listener.taken().size() == 4; }));
     EXPECT_EQ(listener.taken().back().eventPath(), dir.filePath("NMEA/b.NMEA").toStdString());
 }
 
@@ -119,10 +120,10 @@ TEST_F(SCEventsTest, RemovingTheRootReportsTheRootChanged)
     const QString root = dir.filePath("DCIM");
     ASSERT_TRUE(events.startWatchingPaths({root}));
     ASSERT_TRUE(QDir(root).removeRecursively());
-    EXPECT_TRUE(QTest::qWaitFor([&] {
+    EXPECT_TRUE(waitFor([&] {
         const std::vector<SCEvent> got = listener.taken();
         return !got.empty() && got.back().eventFlags() == kFolderEventRootChanged;
-    }, 3000));
+    }));
     EXPECT_EQ(listener.taken().back().eventPath(), root.toStdString());
 }
 
@@ -132,7 +133,10 @@ TEST_F(SCEventsTest, AWatchOnAnotherThreadDeliversThereAndFlushWaitsForIt)
     loop.start();
     events.setNotificationLatency(60);
     ASSERT_TRUE(events.startWatchingPaths({dir.path()}, &loop));
-    QTest::qWait(50); // the stream starts reading once that loop runs
+    // The stream starts reading once that loop runs what was queued to it, in order.
+    QObject onLoop;
+    onLoop.moveToThread(&loop);
+    QMetaObject::invokeMethod(&onLoop, [] {}, Qt::BlockingQueuedConnection);
     ASSERT_TRUE(QFile::remove(dir.filePath("DCIM/100F/b.MP4")));
     ASSERT_TRUE(events.flushEventStreamSync());
     const std::vector<SCEvent> got = listener.taken();
@@ -153,6 +157,6 @@ TEST_F(SCEventsTest, ADelegateThatStopsTheWatchHearsNoMoreOfTheBatch)
     ASSERT_TRUE(events.flushEventStreamSync());
     EXPECT_EQ(listener.taken().size(), 1u);
     EXPECT_FALSE(events.isWatchingPaths());
-    QTest::qWait(20); // the stream is released from its loop
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the stream is released from its loop
     EXPECT_TRUE(events.startWatchingPaths({dir.path()}));
 }

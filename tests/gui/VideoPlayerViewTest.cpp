@@ -7,9 +7,9 @@
 #include "NotificationNames.h"
 #include "playback/VideoPlayerView.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,7 +64,8 @@ TEST_F(VideoPlayerViewTest, BecomesReadyOnceAtTheStoredSpeedAndFitsThePicture)
     view->loadURL(path, true);
     EXPECT_EQ(view->getState(), 2);
     EXPECT_FALSE(view->normalView()->isVisible());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !readyFrom.isEmpty(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return !readyFrom.isEmpty(); }));
+    const double shownAt = view->pictureTime();
     EXPECT_EQ(readyFrom.front(), view);
     EXPECT_TRUE(view->normalView()->isVisible());
     EXPECT_GE(logIndexOf(logMessages(), "VideoPlayerView - AVPlayerStatusReadyToPlay -  960.0 x 540.0"), 0);
@@ -75,7 +76,8 @@ TEST_F(VideoPlayerViewTest, BecomesReadyOnceAtTheStoredSpeedAndFitsThePicture)
     // A later size change of the container keeps the proportions.
     container.resize(240, 300);
     EXPECT_EQ(view->pictureFrame(), QRect(0, 82, 240, 135));
-    runEventLoopFor(300);
+    // Half a second of pictures after the first, each a chance to announce readiness again.
+    ASSERT_TRUE(waitFor([&] { return view->pictureTime() >= shownAt + 0.5; }));
     EXPECT_EQ(readyFrom.size(), 1);
     delete view;
 }
@@ -89,7 +91,7 @@ TEST_F(VideoPlayerViewTest, SmallPictureIsNeverEnlargedAndWithoutPlayerFillsTheR
     view->relayout(QRect(10, 20, 300, 200));
     EXPECT_EQ(view->pictureFrame(), QRect(10, 20, 300, 200));
     view->loadURL(clip("FILE0002F.MP4", options), false);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view->isReadyToPlay(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return view->isReadyToPlay(); }));
     view->relayout(QRect(0, 0, 960, 600));
     EXPECT_EQ(view->pictureFrame(), QRect(320, 210, 320, 180));
     delete view;
@@ -99,14 +101,14 @@ TEST_F(VideoPlayerViewTest, SeekIsExactAtOnceAndTicksRoundToWholeSeconds)
 {
     VideoPlayerView* view = makeView();
     view->loadURL(clip("FILE0003F.MP4", {}), false);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view->isReadyToPlay(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return view->isReadyToPlay(); }));
     view->onPause();
     view->seekToTime(2.5);
     EXPECT_EQ(view->getCurrentTime(), 2.5);
     EXPECT_EQ(view->getState(), 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view->getCurrentTime() == 3.0; }, 3000)); // 2.5 rounds up
+    ASSERT_TRUE(waitFor([&] { return view->getCurrentTime() == 3.0; })); // 2.5 rounds up
     view->onPlay();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view->getCurrentTime() == 4.0; }, 4000));
+    ASSERT_TRUE(waitFor([&] { return view->getCurrentTime() == 4.0; }));
     EXPECT_EQ(view->getState(), 2);
     delete view;
 }
@@ -119,8 +121,9 @@ TEST_F(VideoPlayerViewTest, EndRewindsAndPausesAndIsAnnouncedOnlyWhenAsked)
     VideoPlayerView* silent = makeView();
     announcing->loadURL(clip("FILE0004F.MP4", options), true);
     silent->loadURL(clip("FILE0004R.MP4", options), false);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ends == 1 && silent->getState() == 3; }, 10000));
-    runEventLoopFor(600);
+    ASSERT_TRUE(waitFor([&] { return ends == 1 && silent->getState() == 3; }));
+    // The rewound first pictures come last of what the ends bring; the clips last a second.
+    ASSERT_TRUE(waitFor([&] { return announcing->pictureTime() < 0.5 && silent->pictureTime() < 0.5; }));
     EXPECT_EQ(ends, 1);
     for (VideoPlayerView* view : {announcing, silent}) {
         EXPECT_EQ(view->getState(), 3);
@@ -142,8 +145,9 @@ TEST_F(VideoPlayerViewTest, ReleasedRecordingSendsNothingMore)
     EXPECT_EQ(VideoPlayerView::livePlayerCount(), before);
     EXPECT_EQ(view->getState(), 0);
     EXPECT_FALSE(view->normalView()->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }, 2000));
-    runEventLoopFor(1500);
+    // Once the released player is destroyed, nothing of it is left to send anything.
+    EXPECT_TRUE(waitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }));
+    QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(readyFrom.isEmpty());
     EXPECT_EQ(ends, 0);
     EXPECT_EQ(view->getCurrentTime(), 0.0);
@@ -161,7 +165,9 @@ TEST_F(VideoPlayerViewTest, BrokenMediaNeverBecomesReady)
     }
     VideoPlayerView* view = makeView();
     view->loadURL(path, true);
-    runEventLoopFor(1500);
+    // The player reports an error or goes on loading for good: nothing marks the end of its
+    // trying, so a while of the view's own clock is the measure.
+    ASSERT_TRUE(waitForClockTicks(view, 3));
     EXPECT_TRUE(readyFrom.isEmpty());
     EXPECT_FALSE(view->normalView()->isVisible());
     EXPECT_NE(view->getState(), 0);

@@ -29,10 +29,12 @@ TEST(WaitingWindow, SpinnerStepsWhileAnimating)
     YRKSpinningProgressIndicator spinner;
     spinner.resize(48, 48);
     spinner.startAnimation();
-    runEventLoopFor(180);
-    EXPECT_GT(spinner.position(), 0);
+    EXPECT_TRUE(waitFor([&] { return spinner.position() > 0; }));
     spinner.stopAnimation();
     const int stopped = spinner.position();
-    runEventLoopFor(120);
+    // A spinner started now steps twice: the stopped one, had it gone on, would have too.
+    YRKSpinningProgressIndicator clock;
+    clock.startAnimation();
+    ASSERT_TRUE(waitFor([&] { return clock.position() >= 2; }));
     EXPECT_EQ(spinner.position(), stopped);
 }

@@ -59,15 +59,17 @@ int clipSecondOf(int r, int g, int b, bool inverted)
 
 bool writeTestClip(const std::string& path, const ClipOptions& o)
 {
-    const std::string size = std::to_string(o.width) + "x" + std::to_string(o.height);
     const std::string duration = std::to_string(o.seconds);
+    // The colour is worked out per pixel on a small picture, then enlarged: flat colours lose
+    // nothing and the clip is made ten times faster.
     std::string command = "ffmpeg -nostdin -loglevel error -y -f lavfi -i "
-        + quoted("color=black:s=" + size + ":r=" + std::to_string(o.fps) + ":d=" + duration);
+        + quoted("color=black:s=16x16:r=" + std::to_string(o.fps) + ":d=" + duration);
     const bool avi = lowerExtension(path) == "avi";
     if (o.audio)
         command += " -f lavfi -i " + quoted("sine=frequency=440:sample_rate=16000:duration=" + duration);
     command += " -vf " + quoted("format=rgb24,geq=r='" + channelExpression(0, o.inverted) + "':g='"
-                                + channelExpression(1, o.inverted) + "':b='" + channelExpression(2, o.inverted) + "'");
+                                + channelExpression(1, o.inverted) + "':b='" + channelExpression(2, o.inverted)
+                                + "',scale=" + std::to_string(o.width) + ":" + std::to_string(o.height) + ":flags=neighbor,setsar=1");
     if (o.codec == "mjpeg")
         command += " -c:v mjpeg -q:v 3 -pix_fmt yuvj420p";
     else
@@ -79,12 +81,17 @@ bool writeTestClip(const std::string& path, const ClipOptions& o)
     return runCommand(command).exitCode == 0;
 }
 
-bool writeCameraLikeClip(const std::string& path, int seconds)
+bool writeCameraLikeClip(const std::string& path, int seconds, int height, bool sound)
 {
-    return runCommand("ffmpeg -nostdin -loglevel error -y -f lavfi -i "
-                      + quoted("testsrc2=size=1920x1080:rate=30:duration=" + std::to_string(seconds))
-                      + " -vf noise=alls=10:allf=t -c:v libx264 -preset veryfast -b:v 12M -maxrate 12M -bufsize 24M"
-                        " -pix_fmt yuv420p -g 60 -keyint_min 60 -sc_threshold 0 "
-                      + quoted(path) + " 2>&1")
-               .exitCode == 0;
+    const int width = height * 16 / 9 / 2 * 2;
+    const long long kbits = 12000LL * width * height / (1920 * 1080);
+    const std::string rate = std::to_string(kbits) + "k";
+    const std::string duration = std::to_string(seconds);
+    std::string command = "ffmpeg -nostdin -loglevel error -y -f lavfi -i "
+        + quoted("testsrc2=size=" + std::to_string(width) + "x" + std::to_string(height) + ":rate=30:duration=" + duration);
+    if (sound)
+        command += " -f lavfi -i " + quoted("sine=frequency=440:sample_rate=48000:duration=" + duration) + " -c:a aac -b:a 128k";
+    command += " -vf noise=alls=10:allf=t -c:v libx264 -preset veryfast -b:v " + rate + " -maxrate " + rate
+        + " -bufsize " + std::to_string(2 * kbits) + "k -pix_fmt yuv420p -g 60 -keyint_min 60 -sc_threshold 0 " + quoted(path) + " 2>&1";
+    return runCommand(command).exitCode == 0;
 }

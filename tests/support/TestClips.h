@@ -29,6 +29,8 @@ ClipColour clipColour(int second, bool inverted = false);
 // The second (modulo eight) whose colour is nearest to the pixel, or -1 when none is close.
 int clipSecondOf(int r, int g, int b, bool inverted = false);
 
-// A 1080p H.264 MP4 at 30 frames per second, 12 Mbit/s, a key frame every 2 s: a moving test
-// pattern with temporal noise, so its frames cost what a camera's cost to decode (benchmarks).
-bool writeCameraLikeClip(const std::string& path, int seconds);
+// An H.264 MP4 of 16:9 pictures (1080p by default) at 30 frames per second, 12 Mbit/s for
+// 1080p (scaled with the picture's area), a key frame every 2 s: a moving test pattern with
+// temporal noise, so its frames cost what a camera's cost to decode (benchmarks). With sound:
+// a tone as AAC, as a front camera records it.
+bool writeCameraLikeClip(const std::string& path, int seconds, int height = 1080, bool sound = false);

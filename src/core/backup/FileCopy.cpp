@@ -1,15 +1,15 @@
 #include "backup/FileCopy.h"
 
+#include "backup/BlockCopier.h"
 #include "util/FileQueries.h"
 #include "util/Log.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,9 +19,15 @@ namespace {
 class Fd {
 public:
     explicit Fd(int fd = -1) : mFd(fd) {}
-    ~Fd() { reset(); }
+    ~Fd() { reset(-1); }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
+    void reset(int fd)
+    {
+        if (mFd >= 0)
+            ::close(mFd);
+        mFd = fd;
+    }
     int get() const { return mFd; }
     bool valid() const { return mFd >= 0; }
     // Closes now and says whether the last writes made it (close reports delayed errors).
@@ -31,116 +37,68 @@ public:
         mFd = -1;
         return fd < 0 || ::close(fd) == 0;
     }
-    void reset()
-    {
-        if (mFd >= 0)
-            ::close(mFd);
-        mFd = -1;
-    }
 
 private:
     int mFd;
-};
-
-bool isWriteErrno(int error)
-{
-    return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EROFS || error == EBADF;
-}
-
-// Moves the bytes of one open file to another, block by block, counting and cancelling
-// between blocks.
-class BlockCopier {
-public:
-    BlockCopier(int in, int out, CopyControl* control, const CopyOptions& options)
-        : mIn(in), mOut(out), mControl(control), mOptions(options) {}
-
-    CopyStatus run()
-    {
-        bool kernel = mOptions.kernelCopy;
-        for (;;) {
-            long moved = kernel ? kernelBlock() : bufferBlock();
-            if (moved == kFallBack) {
-                kernel = false;
-                continue;
-            }
-            if (moved < 0)
-                return mStatus;
-            if (moved == 0)
-                return CopyStatus::Copied;
-            mDone += static_cast<std::uint64_t>(moved);
-            if (mControl) {
-                const std::uint64_t total = mControl->bytesCopied.fetch_add(
-                    static_cast<std::uint64_t>(moved), std::memory_order_relaxed) + static_cast<std::uint64_t>(moved);
-                if (mOptions.onBlock)
-                    mOptions.onBlock(total);
-                if (mControl->cancelled.load(std::memory_order_relaxed))
-                    return CopyStatus::Cancelled;
-            } else if (mOptions.onBlock) {
-                mOptions.onBlock(mDone);
-            }
-        }
-    }
-
-    std::uint64_t done() const { return mDone; }
-
-private:
-    static constexpr long kFallBack = -2;
-
-    long fail(CopyStatus status)
-    {
-        mStatus = status;
-        return -1;
-    }
-
-    long kernelBlock()
-    {
-        for (;;) {
-            const ssize_t n = ::copy_file_range(mIn, nullptr, mOut, nullptr, mOptions.blockSize, 0);
-            if (n >= 0)
-                return static_cast<long>(n);
-            if (errno == EINTR)
-                continue;
-            // Not offered between these two files: the ordinary copy takes over from here.
-            if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == ETXTBSY)
-                return kFallBack;
-            return fail(isWriteErrno(errno) ? CopyStatus::WriteFailed : CopyStatus::ReadFailed);
-        }
-    }
-
-    long bufferBlock()
-    {
-        if (!mBuffer)
-            mBuffer = std::make_unique<char[]>(mOptions.blockSize);
-        ssize_t n;
-        do
-            n = ::read(mIn, mBuffer.get(), mOptions.blockSize);
-        while (n < 0 && errno == EINTR);
-        if (n < 0)
-            return fail(CopyStatus::ReadFailed);
-        for (ssize_t written = 0; written < n;) {
-            const ssize_t w = ::write(mOut, mBuffer.get() + written, static_cast<size_t>(n - written));
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w <= 0)
-                return fail(CopyStatus::WriteFailed);
-            written += w;
-        }
-        return static_cast<long>(n);
-    }
-
-    int mIn;
-    int mOut;
-    CopyControl* mControl;
-    const CopyOptions& mOptions;
-    std::unique_ptr<char[]> mBuffer;
-    std::uint64_t mDone = 0;
-    CopyStatus mStatus = CopyStatus::Copied;
 };
 
 std::string nameOf(const std::string& path)
 {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void logFailure(const char* what, const std::string& path)
+{
+    pmWriteLog(std::string("pmBackupFile - ") + what + " " + path + " : " + std::strerror(errno));
+}
+
+std::chrono::nanoseconds sinceEpoch(const timespec& t)
+{
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+}
+
+bool isEarlierCopy(const struct stat& source, const struct stat& destination)
+{
+    const auto apart = sinceEpoch(source.st_mtim) - sinceEpoch(destination.st_mtim);
+    return S_ISREG(destination.st_mode) && destination.st_size == source.st_size && apart < kBackupTimeStep
+        && -apart < kBackupTimeStep;
+}
+
+// The source opened and looked at, and the destination as it stands.
+struct CopyPlan {
+    Fd in;
+    struct stat source {};
+    std::string destination;
+    bool destinationExists = false;
+    BackupStatus decision = BackupStatus::Copied;
+};
+
+// Decides what becomes of one file: Copied means a copy is to be made.
+void plan(const std::string& source, const std::string& folder, const CopyOptions& options, CopyPlan& p)
+{
+    p.destination = pmBackupDestinationPath(source, folder);
+    p.in.reset(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!p.in.valid() || ::fstat(p.in.get(), &p.source) != 0 || !S_ISREG(p.source.st_mode)) {
+        logFailure("cannot read", source);
+        p.decision = BackupStatus::ReadFailed;
+        return;
+    }
+    struct stat dst;
+    if (::stat(folder.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
+        logFailure("no folder", folder);
+        p.decision = BackupStatus::WriteFailed;
+        return;
+    }
+    p.destinationExists = ::stat(p.destination.c_str(), &dst) == 0;
+    if (!p.destinationExists)
+        return;
+    if (dst.st_dev == p.source.st_dev && dst.st_ino == p.source.st_ino)
+        p.decision = BackupStatus::SameFile;
+    else if (options.skipUnchanged && isEarlierCopy(p.source, dst))
+        p.decision = BackupStatus::Skipped;
+    else if (!options.replaceExisting)
+        p.decision = BackupStatus::Exists;
 }
 
 // Gives the finished temporary file the destination's name: over an older copy, or only
@@ -167,9 +125,28 @@ bool publish(const std::string& temp, const std::string& destination, bool repla
     return false;
 }
 
-void logFailure(const char* what, const std::string& path)
+// Writes the copy into the open temporary file: every byte, checked when asked, with the
+// source's times.
+BackupStatus writeCopy(CopyPlan& p, int out, CopyControl* control, const CopyOptions& options)
 {
-    pmWriteLog(std::string("pmCopyFileIntoFolder - ") + what + " " + path + " : " + std::strerror(errno));
+    BlockCopier copier(p.in.get(), out, control, options);
+    BackupStatus status = copier.copy();
+    if (status == BackupStatus::Copied && copier.done() < static_cast<std::uint64_t>(p.source.st_size)) {
+        errno = EIO;
+        logFailure("ended before its end", p.destination);
+        return BackupStatus::ReadFailed; // the file shrank under us: a card pulled or a file cut
+    }
+    if (status != BackupStatus::Copied)
+        return status;
+    if (options.verify)
+        status = copier.verify();
+    else if (p.destinationExists && ::fsync(out) != 0) // an older copy goes only for one on the disk
+        status = BackupStatus::WriteFailed;
+    // Last, as reading the copy back may have moved its access time.
+    const timespec times[2] = {p.source.st_atim, p.source.st_mtim};
+    if (status == BackupStatus::Copied && ::futimens(out, times) != 0)
+        logFailure("cannot keep the times of", p.destination);
+    return status;
 }
 
 } // namespace
@@ -186,61 +163,69 @@ bool pmIsSameFile(const std::string& a, const std::string& b)
         && sa.st_ino == sb.st_ino;
 }
 
-CopyStatus pmCopyFileIntoFolder(const std::string& source, const std::string& folder, CopyControl* control,
-                                const CopyOptions& options)
+BackupStatus pmPreviewBackupFile(const std::string& source, const std::string& folder, const CopyOptions& options)
+{
+    CopyPlan p;
+    plan(source, folder, options, p);
+    return p.decision;
+}
+
+BackupStatus pmBackupFile(const std::string& source, const std::string& folder, CopyControl* control,
+                          const CopyOptions& options)
 {
     if (control && control->cancelled.load())
-        return CopyStatus::Cancelled;
-    const std::string destination = pmBackupDestinationPath(source, folder);
-
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat st;
-    if (!in.valid() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        logFailure("cannot read", source);
-        return CopyStatus::ReadFailed;
-    }
-    struct stat dst;
-    if (::stat(folder.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
-        logFailure("no folder", folder);
-        return CopyStatus::WriteFailed;
-    }
-    const bool destinationExists = ::stat(destination.c_str(), &dst) == 0;
-    if (destinationExists && dst.st_dev == st.st_dev && dst.st_ino == st.st_ino)
-        return CopyStatus::SameFile;
-    if (destinationExists && !options.replaceExisting)
-        return CopyStatus::Exists;
-    const auto size = static_cast<std::uint64_t>(st.st_size);
+        return BackupStatus::Cancelled;
+    CopyPlan p;
+    plan(source, folder, options, p);
+    if (p.decision != BackupStatus::Copied)
+        return p.decision;
+    const auto size = static_cast<std::uint64_t>(p.source.st_size);
     if (options.checkFreeSpace
         && static_cast<std::uint64_t>(std::max<std::int64_t>(pmGetFreeDiskSpace(folder), 0)) < size + kBackupSpareBytes)
-        return CopyStatus::NoDiskSpace;
+        return BackupStatus::NoDiskSpace;
 
     std::string temp = folder + "/." + nameOf(source) + ".XXXXXX";
     Fd out(::mkostemp(temp.data(), O_CLOEXEC));
     if (!out.valid()) {
         logFailure("cannot create a file in", folder);
-        return CopyStatus::WriteFailed;
+        return BackupStatus::WriteFailed;
     }
-    ::fchmod(out.get(), (st.st_mode & 0777) | S_IRUSR | S_IWUSR);
-
-    BlockCopier copier(in.get(), out.get(), control, options);
-    CopyStatus status = copier.run();
-    if (status == CopyStatus::Copied && copier.done() < size) {
-        errno = EIO;
-        logFailure("ended before its end", source);
-        status = CopyStatus::ReadFailed; // the file shrank under us: a card pulled or a file cut
-    }
-    // An older copy is given up only for a new one that is safely on the disk.
-    if (status == CopyStatus::Copied && destinationExists && ::fsync(out.get()) != 0)
-        status = CopyStatus::WriteFailed;
-    if (!out.close() && status == CopyStatus::Copied)
-        status = CopyStatus::WriteFailed;
+    ::fchmod(out.get(), (p.source.st_mode & 0777) | S_IRUSR | S_IWUSR);
+    BackupStatus status = writeCopy(p, out.get(), control, options);
+    if (!out.close() && status == BackupStatus::Copied)
+        status = BackupStatus::WriteFailed;
     bool existed = false;
-    if (status == CopyStatus::Copied && !publish(temp, destination, options.replaceExisting, existed)) {
+    if (status == BackupStatus::Copied && !publish(temp, p.destination, options.replaceExisting, existed)) {
         if (!existed)
-            logFailure("cannot rename into", destination);
-        status = existed ? CopyStatus::Exists : CopyStatus::WriteFailed;
+            logFailure("cannot rename into", p.destination);
+        status = existed ? BackupStatus::Exists : BackupStatus::WriteFailed;
     }
-    if (status != CopyStatus::Copied)
+    if (status != BackupStatus::Copied)
         ::unlink(temp.c_str());
     return status;
+}
+
+CopyStatus pmCopyFileIntoFolder(const std::string& source, const std::string& folder, CopyControl* control,
+                                const CopyOptions& options)
+{
+    switch (pmBackupFile(source, folder, control, options)) {
+    case BackupStatus::Copied:
+        return CopyStatus::Copied;
+    case BackupStatus::Skipped: // there already: done, or kept when a file of the name is to be kept
+        return options.replaceExisting ? CopyStatus::Copied : CopyStatus::Exists;
+    case BackupStatus::SameFile:
+        return CopyStatus::SameFile;
+    case BackupStatus::Exists:
+        return CopyStatus::Exists;
+    case BackupStatus::Cancelled:
+        return CopyStatus::Cancelled;
+    case BackupStatus::NoDiskSpace:
+        return CopyStatus::NoDiskSpace;
+    case BackupStatus::ReadFailed:
+        return CopyStatus::ReadFailed;
+    case BackupStatus::WriteFailed:
+    case BackupStatus::VerifyFailed:
+        break;
+    }
+    return CopyStatus::WriteFailed;
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-double pmHaversineKm(double latitude1, double longitude1, double latitude2, double longitude2)
+double pmGreatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2)
 {
     constexpr double kRadians = std::numbers::pi / 180.0;
     const double dLat = (latitude2 - latitude1) * kRadians;
@@ -13,8 +13,12 @@ double pmHaversineKm(double latitude1, double longitude1, double latitude2, doub
     const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
                      std::cos(latitude1 * kRadians) * std::cos(latitude2 * kRadians) * std::sin(dLon / 2) *
                          std::sin(dLon / 2);
-    const double km = 2 * kEarthRadiusKm * std::atan2(std::sqrt(a), std::sqrt(1 - a));
-    return std::round(km * 10000.0) / 10000.0;
+    return 2 * kEarthRadiusKm * std::atan2(std::sqrt(a), std::sqrt(1 - a));
+}
+
+double pmHaversineKm(double latitude1, double longitude1, double latitude2, double longitude2)
+{
+    return std::round(pmGreatCircleKm(latitude1, longitude1, latitude2, longitude2) * 10000.0) / 10000.0;
 }
 
 int pmZoomForDistance(double km)

@@ -21,7 +21,9 @@ struct MapPathPlan {
 
 inline constexpr double kEarthRadiusKm = 6378.137;
 
-// Haversine distance on the 6378.137 km sphere, rounded to 1e-4 km.
+// Haversine distance on the 6378.137 km sphere.
+double pmGreatCircleKm(double latitude1, double longitude1, double latitude2, double longitude2);
+// The same rounded to 1e-4 km, as the zoom rule takes it.
 double pmHaversineKm(double latitude1, double longitude1, double latitude2, double longitude2);
 // 18 below 0.1 km, 15 below 0.5 km, 14 below 1 km, else 13.
 int pmZoomForDistance(double km);

@@ -2,7 +2,7 @@
 
 #include "display/NumberText.h"
 #include "export/TextFileWriter.h"
-#include "gps/TrackStepping.h"
+#include "export/TimeText.h"
 
 std::string pmXmlEscape(std::string_view text)
 {
@@ -21,26 +21,59 @@ std::string pmXmlEscape(std::string_view text)
     return out;
 }
 
-bool pmWriteGpx(const std::string& path, const GpsList& list, std::string_view name)
+namespace {
+
+void appendPoint(std::string& out, const GpsData& sample, std::optional<std::int64_t> millis)
+{
+    out += "<trkpt lat=\"";
+    pmAppendFixed(out, sample.fLatitude(), 6);
+    out += "\" lon=\"";
+    pmAppendFixed(out, sample.fLongitude(), 6);
+    out += '"';
+    const bool elevation = sample.dAltitude() < kNoAltitude;
+    if (!elevation && !millis) {
+        out += "/>\n";
+        return;
+    }
+    out += '>';
+    if (elevation) {
+        out += "<ele>";
+        pmAppendFixed(out, sample.dAltitude(), 1);
+        out += "</ele>";
+    }
+    if (millis) {
+        out += "<time>";
+        pmAppendUtcText(out, *millis);
+        out += "</time>";
+    }
+    out += "</trkpt>\n";
+}
+
+// The points of one segment; empty when none has a position.
+std::string segmentPoints(const TrackSegment& segment)
 {
     std::string points;
-    pmForEachSecondSample(list, [&](int, const GpsData& sample) {
-        if (!sample.hasPosition())
-            return;
-        points += "<trkpt lat=\"";
-        pmAppendFixed(points, sample.fLatitude(), 6);
-        points += "\" lon=\"";
-        pmAppendFixed(points, sample.fLongitude(), 6);
-        points += '"';
-        if (sample.dAltitude() < kNoAltitude) {
-            points += "><ele>";
-            pmAppendFixed(points, sample.dAltitude(), 1);
-            points += "</ele></trkpt>\n";
-        } else {
-            points += "/>\n";
-        }
+    pmForEachTimedSecond(segment, [&](int, const GpsData& sample, std::optional<std::int64_t> millis) {
+        if (sample.hasPosition())
+            appendPoint(points, sample, millis);
     });
-    if (points.empty())
+    return points;
+}
+
+} // namespace
+
+bool pmWriteGpx(const std::string& path, std::span<const TrackSegment> segments, std::string_view name)
+{
+    std::string body;
+    for (const TrackSegment& segment : segments) {
+        const std::string points = segmentPoints(segment);
+        if (points.empty())
+            continue;
+        body += "<trkseg>\n";
+        body += points;
+        body += "</trkseg>";
+    }
+    if (body.empty())
         return false;
     TextFileWriter file;
     if (!file.open(path))
@@ -49,8 +82,14 @@ bool pmWriteGpx(const std::string& path, const GpsList& list, std::string_view n
     file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<gpx version=\"1.1\" creator=\"Koriv Manager\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
                "<metadata><name>" + title + "</name></metadata>\n"
-               "<trk><name>" + title + "</name><trkseg>\n");
-    file.write(points);
-    file.write("</trkseg></trk>\n</gpx>\n");
+               "<trk><name>" + title + "</name>");
+    file.write(body);
+    file.write("</trk>\n</gpx>\n");
     return file.close();
+}
+
+bool pmWriteGpx(const std::string& path, const GpsList& list, std::string_view name)
+{
+    const TrackSegment segment = TrackSegment::of(list, std::string(name), std::nullopt);
+    return pmWriteGpx(path, std::span(&segment, 1), name);
 }

@@ -5,6 +5,8 @@
 #include "gps/TrackStepping.h"
 #include "library/RecordingName.h"
 
+#include <algorithm>
+
 namespace {
 
 // "%04d/%02d/%02d %02d:%02d:%02d" in local time.
@@ -30,7 +32,23 @@ KmlLocation locationOf(const GpsData& sample)
 
 bool outputKML(const std::string& path, const GpsList* list, FileTime exportTime)
 {
-    if (!list || list->GetDataCount() == 0)
+    if (!list)
+        return false;
+    const TrackSegment segment = TrackSegment::of(*list, "", std::nullopt);
+    return outputKML(path, std::span(&segment, 1), exportTime);
+}
+
+bool outputKML(const std::string& path, std::span<const TrackSegment> segments, FileTime exportTime)
+{
+    // One recording is written as the export button always wrote it, positions or not; in a
+    // trip or a day, a recording without any position would only draw lines to 0, 0.
+    const bool several = segments.size() > 1;
+    const auto written = [several](const TrackSegment& s) {
+        return s.list->GetDataCount() > 0 &&
+               (!several || std::any_of(s.list->gpslist().begin(), s.list->gpslist().end(),
+                                        [](const GpsData& sample) { return sample.hasPosition(); }));
+    };
+    if (std::none_of(segments.begin(), segments.end(), written))
         return false;
     KmlSave kml;
     if (!kml.CreateFile(path))
@@ -38,15 +56,21 @@ bool outputKML(const std::string& path, const GpsList* list, FileTime exportTime
     const std::string name(pmGetFileName(path, false));
     kml.WriteHeader(name, exportTimeText(exportTime));
     KmlLocation last;
-    pmForEachSecondSample(*list, [&](int index, const GpsData& sample) {
-        last = locationOf(sample);
-        if (index == 0) {
-            kml.WriteBeginTrack(name, "", last);
-            kml.WriteOpenSegment();
-        }
-        kml.WriteLocation(last);
-    });
-    kml.WriteCloseSegment();
+    bool begun = false;
+    for (const TrackSegment& segment : segments) {
+        if (!written(segment))
+            continue;
+        pmForEachSecondSample(*segment.list, [&](int index, const GpsData& sample) {
+            last = locationOf(sample);
+            if (!begun)
+                kml.WriteBeginTrack(name, "", last);
+            if (index == 0)
+                kml.WriteOpenSegment();
+            begun = true;
+            kml.WriteLocation(last);
+        });
+        kml.WriteCloseSegment();
+    }
     kml.WriteEndTrack(name, "", last);
     kml.WriteFooter();
     return kml.CloseFile();

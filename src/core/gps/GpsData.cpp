@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 void GpsData::setSensorValue(int x, int y, int z)
 {
@@ -18,6 +19,14 @@ void GpsData::setSensorValueGSensor(float x, float y, float z)
     m_fGSensorX = x;
     m_fGSensorY = y;
     m_fGSensorZ = z;
+}
+
+void GpsData::setNUtcMillis(std::int64_t millis)
+{
+    const std::int64_t seconds = millis / 1000;
+    const bool representable = millis > 0 && seconds > 0 && seconds <= std::int64_t(UINT32_MAX);
+    m_nUtcSeconds = representable ? static_cast<std::uint32_t>(seconds) : 0;
+    m_nUtcMilliseconds = representable ? static_cast<std::uint16_t>(millis % 1000) : 0;
 }
 
 bool GpsData::Copy(const GpsData* other)

@@ -1,7 +1,7 @@
 #pragma once
 // One sample of a recording's track: a position fix and/or a G-sensor reading.
 // Markers: latitude or longitude 0 = no position, speed -1 = given the last valid position,
-// direction -1 = unknown, altitude 65535 = no altitude.
+// direction -1 = unknown, altitude 65535 = no altitude, UTC time 0 = the log gave none.
 
 #include <cstdint>
 
@@ -18,9 +18,13 @@ public:
     std::int16_t m_nSensorX = 0;
     std::int16_t m_nSensorY = 0;
     std::int16_t m_nSensorZ = 0;
+    // The UTC time of the position sentence: seconds since 1970 (0 for none; enough up to 2106)
+    // and the milliseconds within, laid out in what would be padding so a sample stays small.
+    std::uint16_t m_nUtcMilliseconds = 0;
     float m_fGSensorX = 0;
     float m_fGSensorY = 0;
     float m_fGSensorZ = 0;
+    std::uint32_t m_nUtcSeconds = 0;
     double m_dAltitude = 0;
 
     GpsData() = default;
@@ -32,11 +36,18 @@ public:
     float fSpeed() const { return m_fSpeed; }
     float fDirection() const { return m_fDirection; }
     double dAltitude() const { return m_dAltitude; }
+    // Milliseconds since 1970-01-01 UTC; 0 when the log gave no time.
+    std::int64_t nUtcMillis() const
+    {
+        return m_nUtcSeconds == 0 ? 0 : std::int64_t(m_nUtcSeconds) * 1000 + m_nUtcMilliseconds;
+    }
     void setFLatitude(float v) { m_fLatitude = v; }
     void setFLongitude(float v) { m_fLongitude = v; }
     void setFSpeed(float v) { m_fSpeed = v; }
     void setFDirection(float v) { m_fDirection = v; }
     void setDAltitude(double v) { m_dAltitude = v; }
+    // A moment outside 1970 .. 2106 is kept as none.
+    void setNUtcMillis(std::int64_t millis);
 
     // Raw counts; each G value becomes count x 0.016.
     void setSensorValue(int x, int y, int z);
@@ -54,6 +65,8 @@ public:
     float GetGValueZ() const { return m_fGSensorZ; }
 
     bool hasPosition() const { return m_fLatitude != 0 && m_fLongitude != 0; }
+    // A position of its own: not one carried over from an earlier fix.
+    bool hasOwnFix() const { return hasPosition() && m_fSpeed >= 0; }
     // The largest absolute G value of the three axes.
     float strength() const;
 };

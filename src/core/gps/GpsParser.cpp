@@ -3,12 +3,14 @@
 #include "gps/GpsList.h"
 #include "gps/NumberParse.h"
 #include "util/Log.h"
+#include "util/UtcTime.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +48,36 @@ float nmeaDegrees(std::string_view field, size_t degreeDigits, bool negative)
     const double minutes = pmDecimalValue(field.substr(degreeDigits));
     const float value = static_cast<float>(degrees + minutes / 60.0);
     return negative ? -value : value;
+}
+
+// Two decimal digits at pos, or -1.
+int twoDigits(std::string_view text, size_t pos)
+{
+    if (text.size() < pos + 2 || text[pos] < '0' || text[pos] > '9' || text[pos + 1] < '0' || text[pos + 1] > '9')
+        return -1;
+    return (text[pos] - '0') * 10 + (text[pos + 1] - '0');
+}
+
+// The moment of a position sentence: its time field ("hhmmss" with an optional fraction) on its
+// date field ("ddmmyy"). Two-digit years count from 1980, where GPS time begins.
+std::optional<std::int64_t> nmeaUtcMillis(std::string_view date, std::string_view time)
+{
+    const int day = twoDigits(date, 0), month = twoDigits(date, 2), yy = twoDigits(date, 4);
+    const int hour = twoDigits(time, 0), minute = twoDigits(time, 2), second = twoDigits(time, 4);
+    if (date.size() != 6 || day < 0 || month < 0 || yy < 0 || hour < 0 || minute < 0 || second < 0)
+        return std::nullopt;
+    int millisecond = 0;
+    if (time.size() > 6) {
+        if (time[6] != '.')
+            return std::nullopt;
+        int scale = 100;
+        for (size_t i = 7; i < time.size() && i < 10; ++i, scale /= 10) {
+            if (time[i] < '0' || time[i] > '9')
+                return std::nullopt;
+            millisecond += (time[i] - '0') * scale;
+        }
+    }
+    return pmUtcMillis(yy < 80 ? 2000 + yy : 1900 + yy, month, day, hour, minute, second, millisecond);
 }
 
 bool isHexDigit(char c)
@@ -250,6 +282,8 @@ void GpsParser::ParseGPRMC()
     } else {
         m_poGpsList->InsertData(0, 0, speed, direction, -1);
     }
+    if (const auto millis = nmeaUtcMillis(word(9), word(1)))
+        m_poGpsList->GetLastData()->setNUtcMillis(*millis);
 }
 
 void GpsParser::ParseGPGGA()

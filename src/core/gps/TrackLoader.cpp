@@ -48,9 +48,11 @@ int pmEventIndex(const GpsList& list, int videoType)
     return peak > kEventThresholdG ? (maxWins ? list.GetMaxGIndex() : list.GetMinGIndex()) : -1;
 }
 
-LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
+namespace {
+
+// announce: the controller's lines in the log and on the console, for the opened recording.
+LoadedTrack readTrack(const std::string& videoPath, double durationSeconds, GpsList& list, bool announce)
 {
-    pmWriteLog("CSIVManagerDlg::OnOpenGpsFile() - Start !");
     LoadedTrack track;
     track.durationSeconds = pmWholeSeconds(durationSeconds);
     list.ClearAllData();
@@ -61,10 +63,12 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
 
     track.logFile = pmGetGpsLogFile(videoPath);
     if (track.logFile) {
-        pmWriteLog("OnOpenGpsFile() - Found GPS file - " + *track.logFile);
+        if (announce)
+            pmWriteLog("OnOpenGpsFile() - Found GPS file - " + *track.logFile);
         track.loaded = GpsParser().ParseFile(*track.logFile, list);
     } else {
-        pmWriteLog("OnOpenGpsFile() - No GPS file !");
+        if (announce)
+            pmWriteLog("OnOpenGpsFile() - No GPS file !");
         list.ClearAllData();
         track.loaded = readEmbeddedTrack(videoPath, list, track.durationSeconds);
     }
@@ -72,10 +76,12 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
     if (track.loaded) {
         const int frequency = pmGpsFrequency(list.GetDataCount(), track.durationSeconds);
         list.SetGpsFrequency(frequency);
-        char line[96];
-        std::snprintf(line, sizeof line, "OnOpenGpsFile() - GPS data count = %d, GPS frequency = %d",
-                      list.GetDataCount(), frequency);
-        pmWriteConsole(line);
+        if (announce) {
+            char line[96];
+            std::snprintf(line, sizeof line, "OnOpenGpsFile() - GPS data count = %d, GPS frequency = %d",
+                          list.GetDataCount(), frequency);
+            pmWriteConsole(line);
+        }
         if (list.IsGSensorReady())
             list.SyncVideoDuration(track.durationSeconds);
         list.shrinkToFit();
@@ -84,4 +90,17 @@ LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, Gp
             track.eventSecond = track.eventIndex / frequency;
     }
     return track;
+}
+
+} // namespace
+
+// The application writes the operation's first and last log lines around this.
+LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
+{
+    return readTrack(videoPath, durationSeconds, list, true);
+}
+
+LoadedTrack pmReadTrack(const std::string& videoPath, double durationSeconds, GpsList& list)
+{
+    return readTrack(videoPath, durationSeconds, list, false);
 }

@@ -31,3 +31,5 @@ int pmGpsFrequency(int sampleCount, int seconds);
 int pmEventIndex(const GpsList& list, int videoType);
 
 LoadedTrack pmLoadTrack(const std::string& videoPath, double durationSeconds, GpsList& list);
+// The same without the controller's start and end lines, for tracks read beside the open one.
+LoadedTrack pmReadTrack(const std::string& videoPath, double durationSeconds, GpsList& list);

@@ -26,19 +26,27 @@ bool mayBePartners(std::string_view a, std::string_view b)
 
 int getAnotherCameraFile(const Playlist& playlist, int index)
 {
-    if (!playlist.isValidIndex(index))
+    return getAnotherCameraFile(playlist.entries(), index);
+}
+
+int getAnotherCameraFile(const std::vector<AMediaFile>& entries, int index, const PathExists& exists)
+{
+    const auto at = [&entries](int i) -> const std::string* {
+        return i >= 0 && static_cast<size_t>(i) < entries.size() ? &entries[static_cast<size_t>(i)].URL() : nullptr;
+    };
+    const std::string* path = at(index);
+    if (!path)
         return -1;
-    const std::string& path = playlist.at(index).URL();
-    const bool next = playlist.isValidIndex(index + 1) && mayBePartners(path, playlist.at(index + 1).URL());
-    const bool previous = index > 0 && mayBePartners(path, playlist.at(index - 1).URL());
-    if (!next && !previous)
+    const std::string* next = at(index + 1);
+    const std::string* previous = at(index - 1);
+    if (!(next && mayBePartners(*path, *next)) && !(previous && mayBePartners(*path, *previous)))
         return -1;
-    auto other = pmGetAnotherCameraFile(playlist.at(index).URL());
+    auto other = pmGetAnotherCameraFile(*path, exists);
     if (!other)
         return -1;
-    if (playlist.isValidIndex(index + 1) && playlist.at(index + 1).URL() == *other)
+    if (next && *next == *other)
         return index + 1;
-    if (index > 0 && playlist.at(index - 1).URL() == *other)
+    if (previous && *previous == *other)
         return index - 1;
     return -1;
 }

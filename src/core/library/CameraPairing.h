@@ -3,11 +3,16 @@
 // is where the other camera's recording of the other is expected.
 
 #include "library/Playlist.h"
+#include "library/RecordingName.h"
+#include "util/FileQueries.h"
 
 // The camera code of an entry, 0 outside the list.
 int checkDualCameraFileType(const Playlist& playlist, int index);
 // The index of the entry's partner, or -1.
 int getAnotherCameraFile(const Playlist& playlist, int index);
+// The same over any list of recordings in date order, asking exists where the partner's file
+// may lie.
+int getAnotherCameraFile(const std::vector<AMediaFile>& entries, int index, const PathExists& exists = pmIsFileExist);
 // Dual-camera mode is on when the list holds at least one pair.
 bool checkDualCameraFolder(const Playlist& playlist);
 

@@ -2,6 +2,7 @@
 
 #include "io/ByteSource.h"
 #include "library/AtomReader.h"
+#include "library/MediaDuration.h"
 #include "library/MovieHeader.h"
 #include "util/Log.h"
 
@@ -13,6 +14,8 @@ namespace {
 constexpr std::uint64_t kMinMovFileSize = 2048;
 constexpr double kMinDuration = 0.2;
 constexpr std::uint64_t kAviHandlerOffset = 112;
+// The AVI header list of a camera file fits here; the handler and the length come in one read.
+constexpr size_t kAviHeadBytes = 512;
 
 // How deep the walk has gone: each level is entered by one atom type.
 enum Level { Top, Movie, Track, Media, MediaInfo, SampleTable };
@@ -26,7 +29,7 @@ bool isAviHandler(const unsigned char* h)
 }
 
 bool passesDurationTest(AtomReader& reader, std::uint64_t offset, const AtomHeader& header,
-                        std::string_view pathForLog)
+                        std::string_view pathForLog, std::optional<double>* length)
 {
     auto mh = readMovieHeader(reader, offset, header);
     if (!mh)
@@ -36,6 +39,8 @@ bool passesDurationTest(AtomReader& reader, std::uint64_t offset, const AtomHead
         pmWriteLog("pmIsMovCodecReady() - Duration is too short, filter out it - " + std::string(pathForLog));
         return false;
     }
+    if (length)
+        *length = seconds;
     return true;
 }
 
@@ -62,15 +67,22 @@ bool firstSampleEntryIsAvc(AtomReader& reader, std::uint64_t stsdOffset, const A
 
 } // namespace
 
-bool isAviCodecReady(ByteSource& source)
+bool isAviCodecReady(ByteSource& source, std::optional<double>* seconds)
 {
     if (source.size() == 0)
         return false;
-    unsigned char handler[4];
-    return source.readExact(kAviHandlerOffset, handler, sizeof handler) && isAviHandler(handler);
+    unsigned char head[kAviHeadBytes];
+    const size_t got = source.readAt(0, head, sizeof head);
+    if (got < kAviHandlerOffset + 4 || !isAviHandler(head + kAviHandlerOffset))
+        return false;
+    if (seconds) {
+        MemoryByteSource headers(head, got);
+        *seconds = aviDuration(headers);
+    }
+    return true;
 }
 
-bool isMovCodecReady(ByteSource& source, std::string_view pathForLog)
+bool isMovCodecReady(ByteSource& source, std::string_view pathForLog, std::optional<double>* seconds)
 {
     const std::uint64_t fileSize = source.size();
     if (fileSize <= kMinMovFileSize)
@@ -88,7 +100,8 @@ bool isMovCodecReady(ByteSource& source, std::string_view pathForLog)
     for (;;) {
         if (level == SampleTable && atom.type == fourCC("STSD"))
             return firstSampleEntryIsAvc(reader, offset, atom);
-        if (level == Movie && atom.type == fourCC("MVHD") && !passesDurationTest(reader, offset, atom, pathForLog))
+        if (level == Movie && atom.type == fourCC("MVHD") &&
+            !passesDurationTest(reader, offset, atom, pathForLog, seconds))
             return false;
 
         if (level != SampleTable && atom.type == childToEnter(level)) {

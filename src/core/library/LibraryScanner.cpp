@@ -18,13 +18,15 @@ FileTime modificationTime(const struct stat& st)
     return FileTime(duration_cast<FileTime::duration>(since));
 }
 
-// Validates by file type; the descriptor belongs to the source from here on.
-bool isAcceptedVideo(int fileType, int fd, const struct stat& st, const std::string& path)
+// Validates by file type and notes the length the headers give; the descriptor belongs to the
+// source from here on.
+bool isAcceptedVideo(int fileType, int fd, const struct stat& st, const std::string& path,
+                     std::optional<double>& seconds)
 {
     FileByteSource source(fd, static_cast<std::uint64_t>(st.st_size));
     if (fileType == FileTypeAvi)
-        return isAviCodecReady(source);
-    return isMovCodecReady(source, path);
+        return isAviCodecReady(source, &seconds);
+    return isMovCodecReady(source, path, &seconds);
 }
 
 void appendName(std::string& path, const char* name)
@@ -63,9 +65,10 @@ bool LibraryScanner::addOpenedFile(int fd, std::string path)
         ::close(fd);
         return false;
     }
-    if (!isAcceptedVideo(pmGetFileType(path), fd, st, path))
+    std::optional<double> seconds;
+    if (!isAcceptedVideo(pmGetFileType(path), fd, st, path, seconds))
         return false;
-    mLibrary.emplace_back(std::move(path), modificationTime(st));
+    mLibrary.emplace_back(std::move(path), modificationTime(st), seconds);
     return true;
 }
 

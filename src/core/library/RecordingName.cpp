@@ -131,6 +131,11 @@ int pmGetCameraType(std::string_view path)
 
 std::optional<std::string> pmGetAnotherCameraFile(std::string_view path)
 {
+    return pmGetAnotherCameraFile(path, pmIsFileExist);
+}
+
+std::optional<std::string> pmGetAnotherCameraFile(std::string_view path, const PathExists& exists)
+{
     if (path.empty())
         return std::nullopt;
     int camera = pmGetCameraType(path);
@@ -146,7 +151,7 @@ std::optional<std::string> pmGetAnotherCameraFile(std::string_view path)
     name[name.size() - 5] = letter;
 
     std::string sameFolder = std::string(folder) + "/" + name;
-    if (pmIsFileExist(sameFolder))
+    if (exists(sameFolder))
         return sameFolder;
     // A front folder ending in "F" has a rear twin ending in "R".
     std::string otherFolder(folder);

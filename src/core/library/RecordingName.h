@@ -3,6 +3,7 @@
 // where the other camera's recording of the same moment lies. Nothing is stored; callers
 // ask again whenever they need a code.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ int pmGetVideoType(const std::string& path);
 bool pmIsEventFile(const std::string& path);
 int pmGetCameraType(std::string_view path);
 std::optional<std::string> pmGetAnotherCameraFile(std::string_view path);
+// Whether a file is there: the disk by default; a caller holding the list of every recording
+// found may answer from it instead.
+using PathExists = std::function<bool(const std::string&)>;
+std::optional<std::string> pmGetAnotherCameraFile(std::string_view path, const PathExists& exists);
 int pmGetMotorType(std::string_view path);
 
 // Short names for the category and camera codes ("normal", "front"), for logs and scripts.

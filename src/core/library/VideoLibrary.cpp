@@ -78,7 +78,7 @@ Playlist VideoLibrary::buildPlaylist(const PlaylistFilter& filter) const
         if (!filter.allDates && (order.dayKey(i) == 0 || order.dayKey(i) != day))
             continue;
         if (matchesCategory(file, filter) && pmIsFileExist(file.URL()))
-            playlist.append(AMediaFile(file.URL(), file.fileDate()));
+            playlist.append(file);
     }
     return playlist;
 }

@@ -70,6 +70,7 @@ public:
     void onButtonMapFullScreen();
     void showFullScreen(bool full) { mLayout.showFullScreen(full); }
     ScreenMode screenMode() const { return mLayout.screenMode(); }
+    void setScreenMode(ScreenMode mode) { mLayout.setScreenMode(mode); }
     bool isMenuBarHidden() const { return mLayout.isMenuBarHidden(); }
     bool isRightToLeft() const { return mLayout.isRightToLeft(); }
 
@@ -116,7 +117,25 @@ public:
     bool pausePlayback() { return mPlayback.pausePlayback(); }
     void dblClickFile(int index) { mPlayback.dblClickFile(index); }
     void drawTime() { mPlayback.drawTime(); }
+    void changeSeekTime(int seconds) { mPlayback.changeSeekTime(seconds); }
+    void resetCtrl() { mPlayback.resetCtrl(); }
+    void checkMute() { mPlayback.checkMute(); }
+    void checkPlayButtonState(bool paused) { mPlayback.checkPlayButtonState(paused); }
+    void handleLoadStateChanged() { mPlayback.handleLoadStateChanged(); }
+    void movieLoadStateChanged(QObject* sender) { mPlayback.movieLoadStateChanged(sender); }
+    void movieDidEnd() { mPlayback.movieDidEnd(); }
+    void checkMovieTime() { mPlayback.checkMovieTime(); }
+    void onPlayBarButtonClicked(int tag) { mPlayback.onPlayBarButtonClicked(tag); }
+    void onSliderChanged(int value, const QString& sliderType) { mPlayback.onSliderChanged(value, sliderType); }
+    void onUpdateTitle(bool flag) { mPlayback.onUpdateTitle(flag); }
+    void onStopMessage() { mPlayback.onStopMessage(); }
+    QFuture<QImage> getCurrentImage() const { return mPlayback.getCurrentImage(); }
+    QFuture<QImage> getCurrentImage2() const { return mPlayback.getCurrentImage2(); }
+    void dualSelectFile(int index) { mPlayback.dualSelectFile(index); }
+    bool dualNextFile(bool forward, bool wrap) { return mPlayback.dualNextFile(forward, wrap); }
     bool openRecording(const QString& path) { return mPlayback.openRecording(path); }
+    // What a click on the trip's route asks: that second of that play-list entry.
+    void openAt(int entry, int second) { mPlayback.openAt(entry, second); }
     bool handlePlaybackKey(int key);
     bool playersShowSecond(double seconds) const { return mPlayback.playersShowSecond(seconds); }
     static float speedForButtonIndex(int index) { return PlaybackController::speedForButtonIndex(index); }
@@ -146,6 +165,10 @@ public:
     void mapGoTo() { mTrack.mapGoTo(); }
     void onPlayTimerChange() { mTrack.onPlayTimerChange(); }
     void onCenterMap() { mTrack.onCenterMap(); }
+    void onMapViewReady() { mTrack.onMapViewReady(); }
+    float xCreateSensorGraphic(int eventTime) { return mTrack.xCreateSensorGraphic(eventTime); }
+    void redrawSensorGraphic() { mTrack.redrawSensorGraphic(); }
+    QImage getGSensorBitmap() const { return mTrack.getGSensorBitmap(); }
     void unitMenuItemClicked(int tag) { mTrack.unitMenuItemClicked(tag); }
     void onButtonExport() { mTrack.onButtonExport(); }
     bool exportTrack(const QString& path) { return mTrack.exportTrack(path); }
@@ -159,6 +182,7 @@ public:
 
     // ---- Backup, capture and printing (tools/) ----
     void onButtonBackup() { mBackup.onButtonBackup(); }
+    void doBackup(const QList<int>& indexes) { mBackup.doBackup(indexes); }
     BackupDlg* backupDlg() const { return mBackup.backupDlg(); }
     ProgressDlg* progressDlg() const { return mBackup.progressDlg(); }
     bool isBackupRunning() const { return mBackup.isBackupRunning(); }
@@ -166,11 +190,19 @@ public:
     void onButtonCapture() { mPictures.onButtonCapture(); }
     CapturePreviewDlg* capturePreviewDlg() const { return mPictures.capturePreviewDlg(); }
     void onButtonPrint() { mPictures.onButtonPrint(); }
+    bool showCapturePreview(const QImage& image, const QImage& subImage)
+    {
+        return mPictures.showCapturePreview(image, subImage);
+    }
+    void showPrintPreview(const QImage& image, const QImage& subImage) { mPictures.showPrintPreview(image, subImage); }
     PrintWindowController* printWindow() const { return mPictures.printWindow(); }
 
     // ---- Sharing (sharing/UploadFlow) ----
     void onButtonUploadYouTube() { mUpload.onButtonUploadYouTube(); }
     void onButtonUploadFacebook() { mUpload.onButtonUploadFacebook(); }
+    void doVideoUpload(int videoWebsite) { mUpload.doVideoUpload(videoWebsite); }
+    void doLogin() { mUpload.doLogin(); }
+    void editUploadVideos(const QList<int>& rows) { mUpload.editUploadVideos(rows); }
     LoginDlg* loginDlg() const { return mUpload.loginDlg(); }
     EditUploadDlg* editUploadDlg() const { return mUpload.editUploadDlg(); }
     const QString& fbKey() const { return mUpload.fbKey(); }

@@ -26,7 +26,7 @@ void AppDelegate::connectSubsystems()
     });
     connect(&mBrowse, &BrowseController::playlistChanged, this, [this](bool dualCamera) {
         enable2VideoWindow(dualCamera);
-        mTrack.clearMotorType();
+        mTrack.playlistChanged();
         enableMediaButton(!playlist().empty());
     });
     connect(&mBrowse, &BrowseController::recordingsVanished, this, [this] { pausePlayback(); });
@@ -45,6 +45,7 @@ void AppDelegate::connectSubsystems()
             mLayout.relayoutStoredSize();
     });
 
+    connect(&mTrack, &TrackController::routeClicked, &mPlayback, &PlaybackController::openAt);
     connect(&mTrack, &TrackController::trackOpened, this, [this](bool hasGps) {
         mToolbarView->oPrintBtn()->setEnabled(true);
         mToolbarView->oCaptureBtn()->setEnabled(true);

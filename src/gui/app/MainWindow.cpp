@@ -2,11 +2,14 @@
 
 #include "AppDelegate.h"
 #include "LocalizedText.h"
+#include "OpenTarget.h"
 #include "PreferenceKeys.h"
 #include "Preferences.h"
+#include "RecentFoldersMenu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QResizeEvent>
 
@@ -21,6 +24,8 @@ MainWindow::MainWindow(AppDelegate* delegate) : mDelegate(delegate)
     content->setAutoFillBackground(true);
     content->installEventFilter(this);
     setCentralWidget(content);
+    // The panels take no drops of their own, so a drop anywhere on them comes here.
+    setAcceptDrops(true);
     buildMenuBar();
     changeLanguage();
 }
@@ -30,6 +35,7 @@ void MainWindow::changeLanguage()
     setWindowTitle(pmLoadString("IDR_MAINFRAME"));
     mFileMenu->setTitle(pmLoadString("IDS_MENU_FILE"));
     mOpenAction->setText(pmLoadString("IDS_OPEN"));
+    mRecentMenu->changeLanguage();
     mQuitAction->setText(pmLoadString("IDS_QUIT"));
     mExportAction->setText(pmLoadString("IDS_EXPORT_TO_KML"));
     mUnitMenu->setTitle(pmLoadString("IDS_CHANGE_SPEED_UNIT"));
@@ -64,6 +70,9 @@ void MainWindow::buildMenuBar()
     // Texts come from changeLanguage, so that a language change reaches the menus too.
     mFileMenu = menuBar()->addMenu(QString());
     mOpenAction = mFileMenu->addAction(QString(), QKeySequence::Open, mDelegate, [this] { mDelegate->onButtonBrowse(); });
+    mRecentMenu = new RecentFoldersMenu(this);
+    mFileMenu->addMenu(mRecentMenu);
+    connect(mRecentMenu, &RecentFoldersMenu::folderChosen, this, [this](const QString& folder) { emit openRequested(folder, QString()); });
     mExportAction = mFileMenu->addAction(QString(), mDelegate, [this] { mDelegate->onButtonExport(); });
     buildUnitMenu();
     mFileMenu->addSeparator();
@@ -131,4 +140,26 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
         mDelegate->windowShouldZoom(contentView()->width(), contentView()->height() + 22);
     QMainWindow::changeEvent(event);
+}
+
+// Only what names an existing folder or file is taken: anything else is refused at the door,
+// so the pointer shows that the drop would do nothing.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!OpenTarget::fromUrls(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const OpenTarget target = OpenTarget::fromUrls(event->mimeData()->urls());
+    if (target.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit openRequested(target.folder, target.recording);
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class AppDelegate;
+class RecentFoldersMenu;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -16,13 +17,21 @@ public:
     bool hasPainted() const { return mPainted; }
     void changeLanguage();
 
+    RecentFoldersMenu* recentFoldersMenu() const { return mRecentMenu; }
+
 signals:
     void firstPainted();
+    // A folder or a recording dropped on the window, or a recent folder chosen: the folder to
+    // show as the browse button would, or the recording to play as --play would.
+    void openRequested(const QString& folder, const QString& recording);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenuBar();
@@ -35,6 +44,7 @@ private:
     QMenu* mPlaybackMenu = nullptr;
     QMenu* mHelpMenu = nullptr;
     QAction* mOpenAction = nullptr;
+    RecentFoldersMenu* mRecentMenu = nullptr;
     QAction* mQuitAction = nullptr;
     QAction* mExportAction = nullptr;
     QMenu* mUnitMenu = nullptr;

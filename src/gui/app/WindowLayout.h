@@ -45,6 +45,7 @@ public:
     void onButtonMapFullScreen();
     void showFullScreen(bool full);
     ScreenMode screenMode() const { return m_nScreenMode; }
+    void setScreenMode(ScreenMode mode) { m_nScreenMode = mode; }
     bool isMenuBarHidden() const;
 
 private:

@@ -2,10 +2,13 @@
 
 #include "AppDelegate.h"
 #include "AppTheme.h"
+#include "DesktopSession.h"
 #include "InstanceChannel.h"
 #include "MainWindow.h"
+#include "OpenTarget.h"
 #include "Preferences.h"
 #include "ProcessClock.h"
+#include "SkinnedAccessibility.h"
 #include "display/MapView.h"
 #include "playback/GstPlayer.h"
 #include "util/Log.h"
@@ -62,9 +65,25 @@ Options parseOptions(int argc, char** argv)
     const QCommandLineOption map("map", "With --play: switch the map panel to the web map, as its map button would.");
     const QCommandLineOption timing("timing", "Print the times from process start to the first painted window and to the library shown.");
     parser.addOptions({folder, screenshot, play, at, map, timing});
+    parser.addPositionalArgument("path", "A FOLDER to open, as --folder does, or a RECORDING to play from its folder, as --play does.",
+                                 "[FOLDER | RECORDING]");
     parser.process(app);
     if (parser.isSet(play))
         options.play = QDir(parser.value(play)).absolutePath();
+    if (parser.isSet(folder))
+        options.folder = QDir(parser.value(folder)).absolutePath();
+    // A file manager hands over one or more files (%U); the first one that exists is opened.
+    for (const QString& argument : parser.positionalArguments()) {
+        const OpenTarget target = OpenTarget::fromArgument(argument);
+        if (target.isEmpty()) {
+            std::fprintf(stderr, "korivmanager: %s is neither a folder nor a file\n", qPrintable(argument));
+            std::exit(1);
+        }
+        if (options.folder.isEmpty() && options.play.isEmpty()) {
+            options.folder = target.folder;
+            options.play = target.recording;
+        }
+    }
     if (parser.isSet(at)) {
         bool ok = false;
         options.at = parser.value(at).toDouble(&ok);
@@ -73,8 +92,6 @@ Options parseOptions(int argc, char** argv)
             std::exit(1);
         }
     }
-    if (parser.isSet(folder))
-        options.folder = QDir(parser.value(folder)).absolutePath();
     options.screenshot = parser.value(screenshot);
     options.timing = parser.isSet(timing);
     options.map = parser.isSet(map);
@@ -158,11 +175,12 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName("korivmanager");
     QApplication::setWindowIcon(QIcon(":/desktop/korivmanager.png"));
     pmApplyAppTheme(app);
+    pmInstallSkinnedAccessibility();
 
     // A screenshot run is a one-off that must not meet the user's running program.
     InstanceChannel channel("korivmanager-" + qEnvironmentVariable("USER", "user"));
     if (options.screenshot.isEmpty()) {
-        if (channel.askRunningInstanceToReopen(options.folder))
+        if (channel.askRunningInstanceToReopen(options.folder, options.play))
             return 0;
         channel.listen();
         QApplication::setQuitOnLastWindowClosed(false);
@@ -170,12 +188,7 @@ int main(int argc, char** argv)
 
     pmSetLogFolder(pmGetDocumentsFolder().toStdString());
     AppDelegate delegate;
-    delegate.setLaunchFolder(options.folder);
-    QObject::connect(&channel, &InstanceChannel::reopenRequested, &delegate, [&delegate](const QString& folder) {
-        delegate.applicationShouldHandleReopen();
-        if (!folder.isEmpty() && delegate.isLaunched())
-            delegate.openFolder(folder);
-    });
+    delegate.setLaunchFolder(OpenTarget{options.folder, options.play}.folderToShow(pmGetCurrentFolder()));
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         if (delegate.isLaunched())
             delegate.applicationWillTerminate();
@@ -184,6 +197,13 @@ int main(int argc, char** argv)
     delegate.awakeFromNib();
     delegate.applicationWillFinishLaunching();
     MainWindow* window = delegate.mainWindow();
+    // A screenshot run is a one-off: the window as laid out for the screen, not as the user left it.
+    DesktopSession session(delegate, options.screenshot.isEmpty() ? DesktopSession::kInteractive : DesktopSession::kOneOff);
+    QObject::connect(&channel, &InstanceChannel::reopenRequested, &session, [&delegate, &session](const QString& folder, const QString& recording) {
+        delegate.applicationShouldHandleReopen();
+        if (delegate.isLaunched())
+            session.open(OpenTarget{folder, recording});
+    });
     // Launching finishes once the window has been painted, so the window appears at once even
     // when the connectivity check or a large folder takes a while.
     QObject::connect(window, &MainWindow::firstPainted, &delegate, [&delegate, options] {

@@ -3,6 +3,7 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "ScrollListBox.h"
+#include "controls/AccessibleNotice.h"
 #include "controls/ViewGeometry.h"
 #include "controls/IdentityString.h"
 
@@ -59,6 +60,8 @@ void CheckBox::setTitle(const QString& title)
 
 void CheckBox::setCheck(bool checked)
 {
+    if (checked != bButtonIsCheck)
+        pmAccessibleCheckedChanged(this);
     bButtonIsCheck = checked;
     update();
 }
@@ -98,11 +101,20 @@ void CheckBox::paintEvent(QPaintEvent*)
 
 void CheckBox::mousePressEvent(QMouseEvent* event)
 {
-    // A disabled box keeps its mark: flipping it would show a filter that is not applied.
     if (event->button() != Qt::LeftButton || !bCheckboxEnable)
         return;
-    bButtonIsCheck = !bButtonIsCheck;
+    toggleByUser();
     nCheckBoxState = ScrollListBox::StateRollover;
+    update();
+}
+
+void CheckBox::toggleByUser()
+{
+    // A disabled box keeps its mark: flipping it would show a filter that is not applied.
+    if (!bCheckboxEnable)
+        return;
+    bButtonIsCheck = !bButtonIsCheck;
+    pmAccessibleCheckedChanged(this);
     update();
     NotificationCenter::defaultCenter().postNotification(
         kCheckBoxChangedNotification, bButtonIsCheck,

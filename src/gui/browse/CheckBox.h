@@ -16,6 +16,8 @@ public:
     const QString& title() const { return mTitle; }
     void setRealParent(const QString& parentIdentity) { strParentWindow = parentIdentity; }
     void setCheck(bool checked);
+    // What a click does: flips the mark and reports it; a disabled box ignores it.
+    void toggleByUser();
     void enableCheckBox(bool enabled);
     bool isCheckBoxEnabled() const { return bCheckboxEnable; }
     bool isButtonChecked() const { return bButtonIsCheck; }

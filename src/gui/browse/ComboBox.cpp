@@ -6,6 +6,7 @@
 #include "SkinImages.h"
 #include "controls/ViewGeometry.h"
 #include "controls/BitmapButton.h"
+#include "controls/AccessibleNotice.h"
 #include "controls/IdentityString.h"
 
 #include <QPainter>
@@ -71,6 +72,7 @@ void ComboBox::setCurSel(int index)
     nCurSelectIndex = index;
     mListBox->setCurSel(index);
     m_title = mListBox->getText(index);
+    pmAccessibleValueChanged(this, m_title);
     update();
 }
 
@@ -128,6 +130,7 @@ void ComboBox::onListChanged(int entry)
     if (entry < 0)
         return;
     m_title = mListBox->getText(entry);
+    pmAccessibleValueChanged(this, m_title);
     update();
     NotificationCenter::defaultCenter().postNotification(
         kComboBoxChangedNotification, entry,

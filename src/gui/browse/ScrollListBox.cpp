@@ -1,6 +1,7 @@
 #include "ScrollListBox.h"
 
 #include "SkinImages.h"
+#include "controls/AccessibleNotice.h"
 #include "controls/ViewGeometry.h"
 
 #include <QMouseEvent>
@@ -126,6 +127,7 @@ QString ScrollListBox::getText(int index) const
 void ScrollListBox::setCurSel(int index)
 {
     nCurSelectIndex = index;
+    pmAccessibleSelectionChanged(this, index);
     // The least scrolling that brings the row into a slot: to the bottom slot from above, to
     // the top slot from below.
     if (index >= nListBoxStartIndex + nItemCount)
@@ -220,6 +222,15 @@ ScrollListBox::ScrollHit ScrollListBox::hitTest(const QPointF& p) const
     return HitNone;
 }
 
+void ScrollListBox::clickRow(int row, int clickCount)
+{
+    if (row < 0 || row >= nTotalCount)
+        return;
+    setCurSel(row);
+    update();
+    rowClicked(row, clickCount);
+}
+
 void ScrollListBox::mouseDown(const QPointF& qtPoint, int clickCount)
 {
     const QPointF p = pmQtToYUp(qtPoint, height());
@@ -227,6 +238,7 @@ void ScrollListBox::mouseDown(const QPointF& qtPoint, int clickCount)
     for (int i = 0; i < rows; ++i) {
         if (rectItem[static_cast<size_t>(i)].contains(p)) {
             nCurSelectIndex = nListBoxStartIndex + i;
+            pmAccessibleSelectionChanged(this, nCurSelectIndex);
             update();
             rowClicked(nCurSelectIndex, clickCount);
             return;

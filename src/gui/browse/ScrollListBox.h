@@ -34,6 +34,9 @@ public:
     int getCurSel() const { return nCurSelectIndex; }
     // Selects the row and scrolls as little as needed to show it. No redraw of its own.
     void setCurSel(int index);
+    // A row chosen without the mouse (assistive technology): selected, shown and reported as
+    // a click with that many clicks would be.
+    void clickRow(int row, int clickCount);
     void resetContent();
     const QStringList& listBoxData() const { return mListBoxData; }
     void setListBoxData(const QStringList& rows);

@@ -212,6 +212,9 @@ void PlayControlView::changeLanguage()
 {
     mPrevBtn->setToolTip(pmLoadString("IDS_PRE_VIDEO"));
     mNextBtn->setToolTip(pmLoadString("IDS_NEXT_VIDEO"));
+    // The sliders show no text; screen readers still need to tell them apart.
+    mVolumeSlider->setAccessibleName(pmLoadString("IDS_VOLUME"));
+    mTimeSlider->setAccessibleName(pmLoadString("IDS_PLAY_POSITION"));
     for (const auto& [button, states] : multiButtons()) {
         std::array<QString, MultiButtons::kMaxStates> toolTips;
         for (size_t i = 0; i < states.size(); ++i)

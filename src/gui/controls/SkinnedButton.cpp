@@ -20,7 +20,20 @@ void SkinnedButton::setEnabled(bool enabled)
 void SkinnedButton::setBitmapTitle(const QString& title)
 {
     mTitle = title;
+    updateAccessibleName();
     update();
+}
+
+void SkinnedButton::updateAccessibleName()
+{
+    setAccessibleName(toolTip().isEmpty() ? mTitle : toolTip());
+}
+
+bool SkinnedButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange)
+        updateAccessibleName();
+    return QAbstractButton::event(event);
 }
 
 void SkinnedButton::showImage(const QImage& image)

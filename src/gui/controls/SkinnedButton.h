@@ -37,10 +37,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
     QString mTitle;
     bool bButtonEnable = true;
 
 private:
+    // Screen readers name the button by what its tool tip, or else its drawn title, says.
+    void updateAccessibleName();
+
     QImage mShownImage;
 };

@@ -1,6 +1,8 @@
 #include "LogText.h"
 #include "Slider.h"
 
+#include "AccessibleNotice.h"
+
 #include "IdentityString.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
@@ -48,8 +50,18 @@ void Slider::setRange(int min, int max)
 
 void Slider::setCurrentValue(int value)
 {
+    if (value != nCurrentValue)
+        pmAccessibleValueChanged(this, value);
     nCurrentValue = value;
     update();
+}
+
+void Slider::moveByUser(int value)
+{
+    if (!m_bEnabled)
+        return;
+    setCurrentValue(clamped(value));
+    postChange();
 }
 
 int Slider::getCurrentPos()

@@ -25,6 +25,9 @@ public:
     void setRange(int min, int max);
     void setCurrentValue(int value);
     int getCurrentValue() const { return nCurrentValue; }
+    // A value chosen by the user without the mouse (assistive technology): clamped, and posted
+    // as a drag would post it. A disabled slider ignores it.
+    void moveByUser(int value);
     // The thumb's pixel x for the current value (the G-sensor cursor follows it).
     int getCurrentPos();
     // -1 removes the mark.

@@ -12,14 +12,18 @@
 #include "Preferences.h"
 #include "ServiceAddresses.h"
 #include "SkinImages.h"
+#include "MapPageBridge.h"
 #include "display/MapPath.h"
 #include "display/MapScript.h"
+#include "display/TripRouteScript.h"
+#include "display/TripSummaryText.h"
 
 #include <QActionGroup>
 #include <QJsonDocument>
 #include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -71,6 +75,12 @@ MapView::MapView(const QRect& frame, QWidget* parent) : QWidget(parent), m_rectG
     mConnectivity = new ConnectivityMonitor(this);
     connect(mConnectivity, &ConnectivityMonitor::answered, this, &MapView::onConnectivityAnswer);
 
+    mBridge = new MapPageBridge(this);
+    connect(mBridge, &MapPageBridge::clicked, this, [](int recording, int second) {
+        NotificationCenter::defaultCenter().postNotification(kMapViewRouteClickedNotification, recording,
+                                                             {{kRouteSecondKey, second}});
+    });
+
     createButtons();
     loadSkinBitmap();
     // The panel starts as a dashboard: nothing is loaded and nobody is asked until a recording
@@ -92,7 +102,12 @@ QWebEngineView* MapView::webView() const
     m_webView->page()->setBackgroundColor(QColor(0x23, 0x27, 0x2c));
     m_webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     m_webView->page()->scripts().insert(tileSourceScript());
+    auto* channel = new QWebChannel(self);
+    channel->registerObject("korivMap", mBridge);
+    m_webView->page()->setWebChannel(channel);
     m_webView->hide();
+    // A recording dropped on the map would replace the map page; the window takes it instead.
+    m_webView->setAcceptDrops(false);
     connect(m_webView, &QWebEngineView::loadFinished, self, &MapView::webLoadComplete);
     self->enableJavaScript();
     return m_webView;
@@ -232,6 +247,8 @@ void MapView::webLoadComplete(bool ok)
     }
     m_webView->stop();
     m_bMapDocReady = true;
+    if (!mTripParts.empty())
+        runScript(tripScript());
     NotificationCenter::defaultCenter().postNotification(kMapViewReadyNotification);
     const QWebEngineSettings* settings = m_webView->settings();
     pmWriteLogText(QString("MapView - webLoadComplete() is JavaScript enabled = %1 !")
@@ -322,6 +339,55 @@ void MapView::DrawPath(const GpsList* list)
     else
         runScript(QString::fromStdString(pmDrawPathScript(plan)));
     update();
+}
+
+// ---- The trip ----
+
+void MapView::DrawTrip(std::span<const TrackSegment> segments, int current)
+{
+    mTripParts = pmTripPartsJson(segments);
+    mTripCurrent = current;
+    runScript(tripScript());
+}
+
+QString MapView::tripScript() const
+{
+    return QString::fromStdString(pmDrawTripScript(mTripParts, mTripCurrent));
+}
+
+void MapView::SetTripCurrent(int current)
+{
+    if (mTripParts.empty())
+        return;
+    mTripCurrent = current;
+    runScript(QString::fromStdString(pmSetTripCurrentScript(current)));
+}
+
+void MapView::ClearTrip()
+{
+    mTripParts.clear();
+    runScript(kClearTripScript);
+}
+
+void MapView::setTripFigures(double metres, int drivingSeconds)
+{
+    mTripFigures = TripFigures{metres, drivingSeconds};
+    update();
+}
+
+void MapView::clearTripFigures()
+{
+    mTripFigures.reset();
+    update();
+}
+
+QString MapView::tripFiguresText() const
+{
+    if (!mTripFigures)
+        return QString();
+    return pmLoadString("IDS_TRIP_SUMMARY")
+        .arg(QString::fromStdString(pmTripDistanceText(mTripFigures->metres, m_nSpeedUnit)),
+             QString::fromStdString(pmClockText(mTripFigures->drivingSeconds)));
 }
 
 // ---- Script commands ----

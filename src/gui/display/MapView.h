@@ -7,14 +7,21 @@
 // States: 1 map available, 0 map disabled (no internet), -1 no GPS data.
 // Modes: 0 web map, 1 dashboard.
 
+#include "gps/TrackSegment.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+#include <span>
+#include <string>
+
 class BitmapButton;
 class ConnectivityMonitor;
 class GpsList;
+class MapPageBridge;
 class MultiButtons;
 class QMenu;
 class QWebEngineView;
@@ -46,6 +53,19 @@ public:
     void SetPosition(double latitude, double longitude, double speed, double altitude, double direction);
     void CenterLastLocation();
     void DrawPath(const GpsList* list);
+
+    // The trip of the open recording, beside the Part's route: every recording's route (ids are
+    // the segments' entries), the open one (current) stronger, events marked. One evaluation;
+    // kept and drawn again whenever the page loads. The view and zoom are left as they are.
+    void DrawTrip(std::span<const TrackSegment> segments, int current);
+    // Another recording of the drawn trip is open.
+    void SetTripCurrent(int current);
+    void ClearTrip();
+    // The trip's figures, shown along the bottom of the dashboard; cleared without a trip.
+    void setTripFigures(double metres, int drivingSeconds);
+    void clearTripFigures();
+    // The text shown for them ("" without a trip), for tests and printing.
+    QString tripFiguresText() const;
 
     // Script commands; each evaluates its call in the page.
     bool ScriptSetPosition(double latitude, double longitude);
@@ -126,6 +146,8 @@ private:
     void DrawLedSpeed(QPainter& painter, int speed, const QRectF& yUpRect);
     void drawInfoBar(QPainter& painter);
     void drawStateImage(QPainter& painter);
+    void drawTripFigures(QPainter& painter);
+    QString tripScript() const;
     QColor labelColor() const;
 
     bool m_bOnLine = true;
@@ -165,4 +187,13 @@ private:
     QImage mNoGpsImage;        // "map_no_gps.png"
     QImage mDisabledImage;     // "map_disable.png"
     QImage mDigits[10];        // "ovl_speedno_0.png" ...
+
+    MapPageBridge* mBridge = nullptr;
+    std::string mTripParts; // the drawn trip's parts (JSON), sent again when the page loads
+    int mTripCurrent = -1;
+    struct TripFigures {
+        double metres = 0;
+        int drivingSeconds = 0;
+    };
+    std::optional<TripFigures> mTripFigures;
 };

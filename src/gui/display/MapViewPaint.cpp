@@ -58,9 +58,10 @@ void MapView::drawPanel(QPainter& painter)
 {
     const bool dashboard = m_nMapMode == kModeDashboard && m_nMapState != kStateNoGps;
     eraseBkgnd(painter, rect());
-    if (dashboard)
+    if (dashboard) {
         DrawDashboard(painter);
-    else if (m_bOnLine && m_nMapState == kStateAvailable)
+        drawTripFigures(painter);
+    } else if (m_bOnLine && m_nMapState == kStateAvailable)
         drawInfoBar(painter);
     else
         drawStateImage(painter);
@@ -152,6 +153,20 @@ void MapView::drawInfoBar(QPainter& painter)
     painter.setFont(helvetica(m_nSpeedFontSize));
     painter.drawText(speedText, (bR2L ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
                      QString::fromStdString(pmSpeedText(m_fSpeed, m_nSpeedUnit)));
+}
+
+// The trip's distance and driving time along the bottom of the dashboard, clear of the map
+// button in its corner.
+void MapView::drawTripFigures(QPainter& painter)
+{
+    const QString text = tripFiguresText();
+    if (text.isEmpty())
+        return;
+    const int buttonRoom = 45;
+    painter.setPen(Qt::white);
+    painter.setFont(helvetica(10));
+    painter.drawText(mirrored(QRectF(5, 0, width() - 5 - buttonRoom, m_nInfoBarH)),
+                     (bR2L ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text);
 }
 
 void MapView::drawStateImage(QPainter& painter)

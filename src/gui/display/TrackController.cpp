@@ -6,6 +6,7 @@
 #include "LogText.h"
 #include "MapView.h"
 #include "NotificationCenter.h"
+#include "TripController.h"
 #include "browse/BrowseController.h"
 #include "gps/TrackLoader.h"
 #include "playback/PlaybackController.h"
@@ -89,6 +90,8 @@ void TrackController::onOpenGPSFile()
         mMapView->SetPosition(0, 0, 0, 0, -1);
         mMapView->DrawPath(nullptr);
     }
+    // The whole journey around the recording, read off the GUI thread.
+    mTrips->showTrip(mPlayback.getCurPlayIndex());
     emit trackOpened(hasGps);
     if (m_nEventTime < 0)
         mPlayback.setEventMark(-1);

@@ -18,6 +18,7 @@ class GSensorView;
 class MapView;
 class PlaybackController;
 class QWidget;
+class TripController;
 
 class TrackController : public QObject {
     Q_OBJECT
@@ -36,8 +37,8 @@ public:
     const GpsData* getCurGpsData() const;
     void mapGoTo();
     void onPlayTimerChange();
-    // A rebuilt play list: nothing open, no motor type.
-    void clearMotorType() { m_nMotorType = 0; }
+    // A rebuilt play list: nothing open, no motor type, trips of the new entries.
+    void playlistChanged();
     bool hasGps() const { return m_poGpsList.IsGPSReady(); }
 
     // The panels' hooks, the unit menu and the curve (TrackPanels.cpp).
@@ -58,6 +59,7 @@ public:
     bool exportTrack(const QString& path);
 
     MapView* mapView() const { return mMapView; }
+    TripController* trips() const { return mTrips; }
     GSensorView* gsensorView() const { return mGsensorView; }
     const GpsList* gpsList() const { return &m_poGpsList; }
     const QImage& sensorBitmap() const { return m_oSensorBitmap; }
@@ -68,6 +70,8 @@ public:
 signals:
     // A recording's track was read: whether it holds GPS data to show and export.
     void trackOpened(bool hasGps);
+    // A click on the trip's route: the play-list entry and second to show.
+    void routeClicked(int entry, int second);
 
 private:
     void drawSensorIndicator();
@@ -78,6 +82,7 @@ private:
     QWidget* mWindow = nullptr;
     MapView* mMapView = nullptr;
     GSensorView* mGsensorView = nullptr;
+    TripController* mTrips = nullptr;
     QImage m_oSensorBitmap;
     int m_nEventTime = -1;
     int m_nMotorType = 0;

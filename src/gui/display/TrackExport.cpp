@@ -10,6 +10,8 @@
 #include "controls/FileDialog.h"
 #include "export/GpxWriter.h"
 #include "export/KmlExport.h"
+#include "TrackExportDialog.h"
+#include "TripController.h"
 #include "playback/PlaybackController.h"
 
 #include <QDir>
@@ -19,8 +21,6 @@
 
 namespace {
 
-const QString kKmlFilter = "KML (*.kml)";
-const QString kGpxFilter = "GPX 1.1 (*.gpx)";
 
 bool isGpxPath(const QString& path)
 {
@@ -34,31 +34,20 @@ void TrackController::onButtonExport()
     if (mPlayback.getState() == kPlayStateClosed || !m_poGpsList.IsGPSReady())
         return;
     mPlayback.pausePlayback();
-    const QString recording =
-        QString::fromStdString(mBrowse.playlist().getFilePathInPlaylist(mPlayback.getCurPlayIndex()).value_or(""));
-    auto* dialog = new QFileDialog(mWindow, pmLoadString("IDS_EXPORT_TO_KML"), getExportFolder());
+    const int entry = mPlayback.getCurPlayIndex();
+    auto* dialog = new TrackExportDialog(mWindow, getExportFolder(), mTrips->exportNames(entry));
     dialog->setObjectName("exportDialog");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     pmPrepareFileDialog(*dialog, FileDialogKind::SaveFile, pmLoadString("IDS_SAVE"));
-    dialog->setNameFilters({kKmlFilter, kGpxFilter});
-    dialog->setDefaultSuffix("kml");
-    dialog->selectFile(QFileInfo(recording).completeBaseName() + ".kml");
-    // The file name follows the chosen type.
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        const QString suffix = filter == kGpxFilter ? "gpx" : "kml";
-        dialog->setDefaultSuffix(suffix);
-        const QStringList chosen = dialog->selectedFiles();
-        if (!chosen.isEmpty())
-            dialog->selectFile(QFileInfo(chosen.first()).completeBaseName() + "." + suffix);
-    });
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        saveExportFolder(QFileInfo(path).absolutePath());
-        pmStartWait();
-        const bool written = exportTrack(path);
-        pmEndWait();
-        if (!written)
-            pmMessageBox(pmLoadString("IDS_ERR_EXPORT_FAILED"));
-    });
+    connect(dialog, &TrackExportDialog::exportChosen, this,
+            [this, entry](const QString& path, ExportScope scope, ExportFormat format) {
+                saveExportFolder(QFileInfo(path).absolutePath());
+                pmStartWait();
+                const bool written = mTrips->exportJourney(path, format, scope, entry);
+                pmEndWait();
+                if (!written)
+                    pmMessageBox(pmLoadString("IDS_ERR_EXPORT_FAILED"));
+            });
     dialog->open();
 }
 

@@ -7,6 +7,8 @@
 #include "MapView.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
+#include "TripController.h"
+#include "browse/BrowseController.h"
 #include "display/SensorGraphic.h"
 #include "playback/PlaybackController.h"
 
@@ -23,6 +25,8 @@ void TrackController::createPanels(QWidget* content, QWidget* window)
     mWindow = window;
     mMapView = new MapView(kMapPanelFrame, content);
     mGsensorView = new GSensorView(kGsensorPanelFrame, content);
+    mTrips = new TripController(mMapView, this);
+    connect(mTrips, &TripController::recordingClicked, this, &TrackController::routeClicked);
 }
 
 void TrackController::addObservers()
@@ -46,6 +50,12 @@ void TrackController::onMapViewReady()
         mMapView->SetPosition(0, 0, 0, 0, -1);
         mMapView->DrawPath(nullptr);
     }
+}
+
+void TrackController::playlistChanged()
+{
+    m_nMotorType = 0;
+    mTrips->setRecordings(mBrowse.playlist().entries());
 }
 
 void TrackController::onCenterMap()

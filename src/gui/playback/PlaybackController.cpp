@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -230,6 +231,8 @@ void PlaybackController::handleLoadStateChanged()
     pmWriteLog("AppDelegate::handleLoadStateChanged - open video OK!");
     emit recordingLoaded();
     onButtonPlay();
+    if (const int second = std::exchange(mPendingSeek, -1); second >= 0)
+        seekTo(second);
     pmEndWait();
 }
 
@@ -597,6 +600,29 @@ bool PlaybackController::openRecording(const QString& path)
 
 // ---- Keyboard ----
 
+void PlaybackController::openAt(int entry, int second)
+{
+    if (!mBrowse.playlist().isValidIndex(entry))
+        return;
+    if (entry == m_nCurPlayIndex && !m_bVideoLoading) {
+        seekTo(second);
+        return;
+    }
+    mPendingSeek = second;
+    mBrowse.selectRow(entry, true);
+    dblClickFile(entry);
+}
+
+// As a move of the time slider would: the players, the time, the slider and the map.
+void PlaybackController::seekTo(int second)
+{
+    const int target = std::clamp(second, 0, std::max(int(mSelectedMovieDuration), 0));
+    setCurrentMovieTime(target);
+    drawTime();
+    setTimeSliderValue(target);
+    emit positionChanged();
+}
+
 bool PlaybackController::handleKey(int key)
 {
     switch (key) {
@@ -611,12 +637,7 @@ bool PlaybackController::handleKey(int key)
         if (!mVideoPlayView)
             return false;
         const int step = key == Qt::Key_Left ? -5 : 5;
-        const int length = int(mSelectedMovieDuration);
-        const int target = std::clamp(int(mVideoPlayView->getitemTime()) + step, 0, std::max(length, 0));
-        setCurrentMovieTime(target);
-        drawTime();
-        setTimeSliderValue(target);
-        emit positionChanged();
+        seekTo(int(mVideoPlayView->getitemTime()) + step);
         return true;
     }
     case Qt::Key_PageUp: onButtonPrev(); return true;

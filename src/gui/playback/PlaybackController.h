@@ -75,6 +75,9 @@ public:
     // Opens a recording of the library as a double click on its row would, after selecting
     // its day; false when the library does not hold it.
     bool openRecording(const QString& path);
+    // Shows a second of a play-list entry: a seek in the open one, or the entry opened as a
+    // double click would and the seek once it is ready.
+    void openAt(int entry, int second);
     // The rate of a speed button state.
     static float speedForButtonIndex(int index);
 
@@ -137,6 +140,7 @@ signals:
 
 private:
     void stepPlaylist(bool forward, bool wrap);
+    void seekTo(int second);
     VideoPlayerView* makePlayerView(PanelHost* container);
     // A view playing the recording: the one prepared for it, or a new one.
     VideoPlayerView* openPlayerView(PanelHost* container, const QString& path, bool endNotice);
@@ -162,6 +166,7 @@ private:
     int m_nCurPlayIndex = -1;
     int m_nPlayState = kPlayStateClosed; // as last read by getState
     bool m_bVideoLoading = false;
+    int mPendingSeek = -1; // the second to show once the opening recording is ready
     double mSelectedMovieCurrentTime = 0;
     double mSelectedMovieDuration = 0;
     bool mSelectedMovieIsPlaying = false;

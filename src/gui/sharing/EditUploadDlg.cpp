@@ -262,8 +262,8 @@ void EditUploadDlg::facebookUpload(const QString& address, const QString& path, 
     ui->progressIndicator->setRange(0, int(length / mProgressScale));
     ui->progressIndicator->setValue(0);
     connect(connection, &FacebookUploadRequest::bytesSent, this, &EditUploadDlg::onBytesSent);
-    connect(connection, &FacebookUploadRequest::dataReceived, this, [this](const QByteArray& data) {
-        pmWriteConsoleText("Received data : " + connection->hideToken(QString::fromUtf8(data)));
+    connect(connection, &FacebookUploadRequest::dataReceived, this, [this](const QByteArray& received) {
+        pmWriteConsoleText("Received data : " + connection->hideToken(QString::fromUtf8(received)));
     });
     connect(connection, &FacebookUploadRequest::finished, this, &EditUploadDlg::uploadThreadFunctionMain);
     connect(connection, &FacebookUploadRequest::failed, this, &EditUploadDlg::onFailed);

@@ -3,6 +3,7 @@
 
 #include "ui_ProgressDlg.h"
 
+#include "BackupMessages.h"
 #include "LocalizedText.h"
 #include "backup/FileCopy.h"
 
@@ -37,6 +38,7 @@ ProgressDlg::~ProgressDlg() = default;
 
 QProgressBar* ProgressDlg::progressIndicator() const { return ui->progressIndicator; }
 QLabel* ProgressDlg::percentTextField() const { return ui->PercentTextField; }
+QLabel* ProgressDlg::skippedTextField() const { return ui->SkippedTextField; }
 QPushButton* ProgressDlg::cancelButton() const { return ui->cancelButton; }
 
 void ProgressDlg::setLTotalSize(quint64 total)
@@ -91,6 +93,11 @@ void ProgressDlg::stopTimer()
 
 void ProgressDlg::updatePanel()
 {
+    if (const int skipped = mControl.filesSkipped.load(std::memory_order_relaxed); skipped != mSkippedShown) {
+        mSkippedShown = skipped;
+        ui->SkippedTextField->setText(pmBackupSkippedText(skipped));
+        ui->SkippedTextField->setVisible(skipped > 0);
+    }
     const quint64 current = lCurrentSize();
     if (static_cast<qint64>(current) == mCurrentlyTotalBytesWritten)
         return;

@@ -1,7 +1,8 @@
 #pragma once
 // The progress window of a running backup: a bar and a percentage refreshed twice a second
-// from the byte counter the copy thread advances, and a cancel button that raises the copy's
-// cancel flag. The copy thread never touches this window; it only shares the counter.
+// from the byte counter the copy thread advances, the number of recordings found already
+// backed up, and a cancel button that raises the copy's cancel flag. The copy thread never
+// touches this window; it only shares the counters.
 
 #include <QDialog>
 #include <QTimer>
@@ -40,6 +41,8 @@ public:
 
     QProgressBar* progressIndicator() const;
     QLabel* percentTextField() const;
+    // "Already backed up, skipped: N", shown once a recording has been skipped.
+    QLabel* skippedTextField() const;
     QPushButton* cancelButton() const;
 
     // (copied / 1024) / (total / 1024) x 100, truncated; nothing to copy counts as done.
@@ -55,5 +58,6 @@ private:
     qint64 mCurrentlyTotalBytesWritten = -1;
     quint64 m_lTotalSize = 0;
     int m_nPercent = 0;
+    int mSkippedShown = 0;
     bool m_bCanceled = false;
 };

@@ -1,46 +1,23 @@
 #include "CommaLocale.h"
+#include "LocalDate.h"
 #include "export/GpxWriter.h"
 #include "export/KmlExport.h"
 #include "export/KmlSave.h"
 #include "gps/GpsList.h"
 #include "TempDir.h"
+#include "TextFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-size_t count(const std::string& text, const std::string& what)
-{
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
-
 FileTime localNoon()
 {
-    std::tm t{};
-    t.tm_year = 126;
-    t.tm_mon = 0;
-    t.tm_mday = 2;
-    t.tm_hour = 12;
-    t.tm_min = 3;
-    t.tm_sec = 4;
-    t.tm_isdst = -1;
-    return std::chrono::system_clock::from_time_t(std::mktime(&t));
+    return localFileTime(2026, 1, 2, 12, 3, 4);
 }
 
 const char* kExpectedOneSample =
@@ -113,7 +90,7 @@ TEST(KmlExportTest, OneSampleByteForByte)
     const GpsList list = oneSample();
     const std::string path = dir.file("FILE0001F.kml");
     ASSERT_TRUE(outputKML(path, &list, localNoon()));
-    EXPECT_EQ(readFile(path), kExpectedOneSample);
+    EXPECT_EQ(readTextFile(path), kExpectedOneSample);
 }
 
 TEST(KmlExportTest, NumbersKeepThePointUnderACommaLocale)
@@ -131,8 +108,8 @@ TEST(KmlExportTest, NumbersKeepThePointUnderACommaLocale)
         written = outputKML(kml, &list, localNoon()) && pmWriteGpx(gpx, list, "x");
     }
     ASSERT_TRUE(written);
-    EXPECT_EQ(readFile(kml), kExpectedOneSample);
-    EXPECT_NE(readFile(gpx).find("<trkpt lat=\"25.100000\" lon=\"121.500000\"><ele>35.2</ele>"), std::string::npos);
+    EXPECT_EQ(readTextFile(kml), kExpectedOneSample);
+    EXPECT_NE(readTextFile(gpx).find("<trkpt lat=\"25.100000\" lon=\"121.500000\"><ele>35.2</ele>"), std::string::npos);
 }
 
 TEST(KmlExportTest, SteppedBySecondAndEndingAtTheLastWritten)
@@ -146,10 +123,10 @@ TEST(KmlExportTest, SteppedBySecondAndEndingAtTheLastWritten)
     list.SetGpsFrequency(10);
     const std::string path = dir.file("out.kml");
     ASSERT_TRUE(outputKML(path, &list, localNoon()));
-    const std::string kml = readFile(path);
+    const std::string kml = readTextFile(path);
     const size_t line = kml.find("<LineString><coordinates>");
     const std::string coordinates = kml.substr(line, kml.find("</coordinates>", line) - line);
-    EXPECT_EQ(count(coordinates, " "), 10u);
+    EXPECT_EQ(countOf(coordinates, " "), 10u);
     EXPECT_NE(coordinates.find(">121.500000,0.000000,65535.000000 "), std::string::npos)
         << "samples without a fix are written as they are";
     EXPECT_NE(kml.find("<coordinates>121.500000,25.090000</coordinates>\r\n  </Point>\r\n</Placemark>\r\n</Doc"),
@@ -184,7 +161,7 @@ TEST(KmlSaveTest, CDataStaysWellFormed)
     list.InsertData(25, 121, 0, 0, -1);
     const std::string path = dir.file("x]]>y.kml");
     ASSERT_TRUE(outputKML(path, &list, localNoon()));
-    const std::string kml = readFile(path);
-    EXPECT_EQ(count(kml, "]]>"), count(kml, "<![CDATA[")) << "every section is closed exactly once";
+    const std::string kml = readTextFile(path);
+    EXPECT_EQ(countOf(kml, "]]>"), countOf(kml, "<![CDATA[")) << "every section is closed exactly once";
     EXPECT_NE(kml.find("<name><![CDATA[x]]]]><![CDATA[>y.kml]]></name>"), std::string::npos);
 }

@@ -201,7 +201,7 @@ TEST_F(EditUploadDlgTest, AFailedRecordingStopsTheRunWithTheFailureAlert)
             QFile::remove(first);
         click(dialog.get(), "uploadButton");
         ASSERT_TRUE(waitFor([&] { return !alerts.messages().isEmpty(); }));
-        QTest::qWait(200);
+        ASSERT_TRUE(waitForRequestsToEnd(dialog.get()));
 
         EXPECT_EQ(alerts.messages(), QStringList({pmLoadString("IDS_UPLOAD_VIDEO_FAILED")}));
         EXPECT_EQ(host.requestCount(), c.status ? 1 : 0);
@@ -276,7 +276,7 @@ TEST_F(EditUploadDlgTest, CancelOrCloseDuringAnUploadStopsItAndSendsNothingMore)
         else
             click(dialog.get(), "cancelButton");
         host.resumeReading();
-        QTest::qWait(300);
+        ASSERT_TRUE(waitForRequestsToEnd(dialog.get()));
 
         EXPECT_FALSE(dialog->isUploading());
         EXPECT_EQ(dialog->isVisible(), !closeWindow);

@@ -1,11 +1,15 @@
 #include "SharingTestSupport.h"
 
+#include "WaitFor.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QMutex>
+#include <QNetworkReply>
 #include <QPushButton>
-#include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -74,7 +78,10 @@ QString writePatternFile(const QString& path, qint64 size)
     return path;
 }
 
-bool waitFor(const std::function<bool()>& condition, int timeoutMs)
+bool waitForRequestsToEnd(const QObject* owner)
 {
-    return QTest::qWaitFor(condition, timeoutMs);
+    return waitFor([owner] {
+        const QList<QNetworkReply*> replies = owner->findChildren<QNetworkReply*>();
+        return std::all_of(replies.begin(), replies.end(), [](const QNetworkReply* reply) { return reply->isFinished(); });
+    });
 }

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <functional>
+class QObject;
 
 // Presses OK on every message box that comes up while it lives, keeping their messages.
 class AlertRecorder {
@@ -31,5 +31,6 @@ public:
 // Writes a file of the given size whose bytes follow a pattern, and returns its path.
 QString writePatternFile(const QString& path, qint64 size);
 
-// Waits up to the time for the condition while the event loop runs.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+// Waits until every network request made under the owner has ended: after it, nothing more of
+// them reaches the host.
+bool waitForRequestsToEnd(const QObject* owner);

@@ -1,8 +1,7 @@
 // A second launch reaches the running program, which brings its window back and opens the
 // folder the second launch was given.
-#include "GuiTestSupport.h"
-
 #include "InstanceChannel.h"
+#include "WaitFor.h"
 
 #include <QSignalSpy>
 #include <QUuid>
@@ -19,8 +18,7 @@ TEST(InstanceChannel, SecondLaunchHandsItsFolderToTheRunningProgram)
     QSignalSpy reopened(&running, &InstanceChannel::reopenRequested);
     EXPECT_TRUE(secondLaunch.askRunningInstanceToReopen("/media/user/CARD/Ünïcode"));
     EXPECT_TRUE(secondLaunch.askRunningInstanceToReopen(QString()));
-    for (int tries = 0; tries < 20 && reopened.size() < 2; ++tries)
-        reopened.wait(100);
+    ASSERT_TRUE(waitFor([&] { return reopened.size() >= 2; }));
     ASSERT_EQ(reopened.size(), 2);
     EXPECT_EQ(reopened[0][0].toString(), "/media/user/CARD/Ünïcode");
     EXPECT_EQ(reopened[1][0].toString(), QString());

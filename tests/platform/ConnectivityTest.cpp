@@ -1,7 +1,6 @@
 // The connectivity check asks the network only when the reachability flags allow it.
-#include "GuiTestSupport.h"
-
 #include "Connectivity.h"
+#include "LogMessages.h"
 #include "util/Log.h"
 #include "util/Reachability.h"
 

@@ -1,0 +1,135 @@
+#include "TripController.h"
+
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+
+#include "MapView.h"
+#include "library/CameraPairing.h"
+#include "trips/TripSegments.h"
+
+#include <QFileInfo>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <chrono>
+
+// What a worker read for one trip.
+struct TripRead {
+    int request = 0;
+    int trip = -1;
+    int current = -1;
+    std::vector<TrackSegment> segments;
+    TripTrackFigures figures;
+};
+
+TripController::TripController(MapView* map, QObject* parent)
+    : QObject(parent), mMap(map), mEntries(std::make_shared<const std::vector<AMediaFile>>()),
+      mIndex(std::make_shared<const TripIndex>()), mCache(std::make_shared<TrackCache>())
+{
+    NotificationCenter::defaultCenter().addObserver(this, kMapViewRouteClickedNotification, [this](const Notification& n) {
+        onRouteClicked(n.object.toInt(), n.userInfo.value(kRouteSecondKey).toInt());
+    });
+    connect(&mReader, &QFutureWatcherBase::finished, this, &TripController::onTripRead);
+}
+
+// A read still running holds its own references to what it reads; its answer goes nowhere.
+TripController::~TripController()
+{
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void TripController::setRecordings(std::vector<AMediaFile> entries)
+{
+    auto list = std::make_shared<const std::vector<AMediaFile>>(std::move(entries));
+    mIndex = std::make_shared<const TripIndex>(*list);
+    mEntries = std::move(list);
+    clearTrip();
+}
+
+int TripController::chainMember(int trip, int entry) const
+{
+    const std::vector<int>& chain = mIndex->trips()[size_t(trip)].chain;
+    if (std::find(chain.begin(), chain.end(), entry) != chain.end())
+        return entry;
+    return getAnotherCameraFile(*mEntries, entry);
+}
+
+void TripController::showTrip(int entry)
+{
+    const int trip = mIndex->tripOf(entry);
+    ++mRequest;
+    if (trip < 0) {
+        clearTrip();
+        return;
+    }
+    const int current = chainMember(trip, entry);
+    if (trip == mShownTrip) {
+        mMap->SetTripCurrent(current);
+        emit tripShown(entry);
+        return;
+    }
+    auto entries = mEntries;
+    auto index = mIndex;
+    auto cache = mCache;
+    const int request = mRequest;
+    mReader.setFuture(QtConcurrent::run([entries, index, cache, trip, current, request] {
+        auto read = std::make_shared<TripRead>();
+        read->request = request;
+        read->trip = trip;
+        read->current = current;
+        read->segments = pmTrackSegments(index->trips()[size_t(trip)].chain, *entries, *cache);
+        read->figures = pmTripTrackFigures(read->segments);
+        return read;
+    }));
+}
+
+void TripController::onTripRead()
+{
+    const std::shared_ptr<TripRead> read = mReader.result();
+    if (!read || read->request != mRequest)
+        return;
+    mShownTrip = read->trip;
+    mMap->DrawTrip(read->segments, read->current);
+    mMap->setTripFigures(read->figures.metres, mIndex->trips()[size_t(read->trip)].drivingSeconds);
+    emit tripShown(read->current);
+}
+
+void TripController::clearTrip()
+{
+    ++mRequest;
+    mShownTrip = -1;
+    mMap->ClearTrip();
+    mMap->clearTripFigures();
+}
+
+void TripController::onRouteClicked(int entry, int second)
+{
+    // Only the drawn trip's recordings: an answer about an older trip names stale positions.
+    if (mShownTrip < 0 || mIndex->tripOf(entry) != mShownTrip)
+        return;
+    emit recordingClicked(entry, second);
+}
+
+TrackExportDialog::Names TripController::exportNames(int entry) const
+{
+    TrackExportDialog::Names names;
+    if (mIndex->tripOf(entry) < 0)
+        return names;
+    const auto stem = [this](int at) { return QFileInfo(QString::fromStdString((*mEntries)[size_t(at)].URL())).completeBaseName(); };
+    names.recording = stem(entry);
+    const std::vector<int> trip = pmExportRecordings(*mIndex, *mEntries, ExportScope::Trip, entry);
+    if (trip.size() > 1)
+        names.trip = stem(trip.front()) + "-" + stem(trip.back());
+    const std::optional<FileTime>& date = (*mEntries)[size_t(entry)].fileDate();
+    if (date && pmExportRecordings(*mIndex, *mEntries, ExportScope::Day, entry).size() > 1)
+        names.day = QString::fromStdString(pmDateText(*date)).replace('/', '-');
+    return names;
+}
+
+bool TripController::exportJourney(const QString& path, ExportFormat format, ExportScope scope, int entry)
+{
+    const std::vector<int> recordings = pmExportRecordings(*mIndex, *mEntries, scope, entry);
+    const std::vector<TrackSegment> segments = pmTrackSegments(recordings, *mEntries, *mCache);
+    return pmExportSegments(path.toStdString(), format, segments, QFileInfo(path).completeBaseName().toStdString(),
+                            std::chrono::system_clock::now());
+}
