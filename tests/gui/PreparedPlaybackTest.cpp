@@ -3,6 +3,7 @@
 // player outlives the play list it was made for.
 #include "GuiTestSupport.h"
 #include "TestClips.h"
+#include "WaitFor.h"
 
 #include "NotificationNames.h"
 #include "app/MainWindow.h"
@@ -10,6 +11,7 @@
 #include "controls/PlayControlView.h"
 #include "playback/VideoPlayerView.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -50,8 +52,14 @@ protected:
     // Next with the neighbours prepared and their first pictures decoded.
     void stepWhenPrepared(int expectedPrepared)
     {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return VideoPlayerView::preparedPlayerCount() == expectedPrepared; }, kOpenMs));
-        runEventLoopFor(1500);
+        ASSERT_TRUE(waitFor([&] {
+            int pictured = 0;
+            for (QWidget* widget : QApplication::allWidgets()) {
+                const auto* view = qobject_cast<VideoPlayerView*>(widget);
+                pictured += view && view->isPrepared() && !view->currentPicture().isNull();
+            }
+            return VideoPlayerView::preparedPlayerCount() == expectedPrepared && pictured == expectedPrepared;
+        }));
         QTest::mouseClick(app->playbarView()->poNextBtn(), Qt::LeftButton);
     }
 
@@ -79,7 +87,7 @@ TEST_F(PreparedPlaybackTest, StepShowsThePreparedPairAtOnceAndAnnouncesOnlyWhatO
     EXPECT_EQ(VideoPlayerView::livePlayerCount(), 2);
     ASSERT_TRUE(waitReady());
     EXPECT_EQ(app->getState(), 2);
-    runEventLoopFor(300);
+    QTest::qWait(300); // nothing to await: a prepared player's own announcement would come now
     // Two opens of two cameras: the prepared players said nothing of their own.
     ASSERT_EQ(ready.posts.size(), 4u);
     const QSet<QObject*> last = {ready.posts[2].object.value<QObject*>(), ready.posts[3].object.value<QObject*>()};
@@ -132,7 +140,7 @@ TEST_F(PreparedPlaybackTest, PreparedViewWaitsPausedUntilActivated)
     EXPECT_EQ(VideoPlayerView::preparedPlayerCount(), 1);
     // Paused on its first picture, longer than the recording lasts: no readiness, no end.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->currentPicture().isNull(); }, kOpenMs));
-    runEventLoopFor(2500);
+    QTest::qWait(2500); // longer than the recording lasts: an end would have come by now
     EXPECT_EQ(view->getState(), 3);
     EXPECT_TRUE(ready.posts.empty());
     EXPECT_TRUE(ends.posts.empty());

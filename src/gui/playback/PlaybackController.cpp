@@ -36,6 +36,20 @@ constexpr int kPrepareDelayMs = 300;
 
 constexpr float kSpeedTable[] = {1.0f, 1.5f, 2.0f, 0.25f, 0.5f};
 
+// The picture a view shows is the moment's own picture at full size when it was taken at or
+// just before that time (within a frame at the slowest rate cameras record): then nothing
+// needs decoding. Otherwise (a seek still on its way) the recording is decoded.
+QFuture<QImage> pictureOf(const VideoPlayerView* view, const QString& path, double seconds)
+{
+    constexpr double kFrameSeconds = 1.0 / 24;
+    if (view) {
+        const double behind = seconds - view->pictureTime();
+        if (view->pictureTime() >= 0 && behind > -1e-3 && behind < kFrameSeconds)
+            return QtFuture::makeReadyFuture(view->currentPicture());
+    }
+    return MediaAsset::imageAtAsync(path, seconds);
+}
+
 } // namespace
 
 PlaybackController::PlaybackController(BrowseController& browse, QObject* parent)
@@ -562,7 +576,7 @@ QFuture<QImage> PlaybackController::getCurrentImage() const
 {
     if (currectasset.isEmpty() || !mVideoPlayView)
         return QtFuture::makeReadyFuture(QImage());
-    return MediaAsset::imageAtAsync(currectasset, mVideoPlayView->getitemTime());
+    return pictureOf(mVideoPlayView, currectasset, mVideoPlayView->getitemTime());
 }
 
 QFuture<QImage> PlaybackController::getCurrentImage2() const
@@ -570,7 +584,7 @@ QFuture<QImage> PlaybackController::getCurrentImage2() const
     // The rear picture of the same moment: at the first player's time.
     if (currectasset2.isEmpty() || !mVideoPlayView)
         return QtFuture::makeReadyFuture(QImage());
-    return MediaAsset::imageAtAsync(currectasset2, mVideoPlayView->getitemTime());
+    return pictureOf(has2Videos() ? mVideoPlayView2 : nullptr, currectasset2, mVideoPlayView->getitemTime());
 }
 
 bool PlaybackController::playersShowSecond(double seconds) const
