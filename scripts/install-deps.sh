@@ -12,6 +12,7 @@ packages=(
   # media: FFmpeg libraries for frames and durations, GStreamer for playback, ffmpeg for sample clips
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libavutil-dev ffmpeg
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   # gst-play-1.0 (in the base apps), the peer of the playback benchmarks
   gstreamer1.0-tools gstreamer1.0-plugins-base-apps gstreamer1.0-x
   # fonts: Helvetica metrics, Arabic, Thai, Chinese, Japanese, Korean

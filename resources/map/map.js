@@ -4,7 +4,8 @@
 //   drawPath()              replace the drawn route by the points added since the last call
 //   setZoom(level)          zoom level, around the current centre
 //   AutoLocation()          centre on the drawn route
-// and, beside them, the trip of the open recording:
+// and, beside them, the same route in one call and the trip of the open recording:
+//   addPathPoints(points)   many points of the route at once: [[lat, lon], ...]
 //   drawTrip(trip)          every recording's route of the trip, the open one stronger and the
 //                           event recordings marked; trip = {current: id, parts: [{id, name,
 //                           event, points: [[lat, lon] or null, one per second]}]}
@@ -44,8 +45,10 @@ function korivStartMap() {
     // Tiles start once the page has loaded, so a slow or silent tile server never holds up
     // the page's ready notification.
     var layer = L.tileLayer(tiles, { maxZoom: 19, attribution: attribution });
-    window.addEventListener("load", function () { setTimeout(function () { layer.addTo(korivMap); }, 0); });
-    korivRoute = L.polyline([], { color: "#e04030", weight: 4, opacity: 0.8 }).addTo(korivMap);
+    window.addEventListener("load", function () {
+        setTimeout(function () { layer.addTo(korivMap); korivWarmUp(); }, 0);
+    });
+    korivRoute = L.polyline([], { color: "#e04030", weight: 4, opacity: 0.8, renderer: L.canvas() }).addTo(korivMap);
     korivCar = L.circleMarker([0, 0], { radius: 7, color: "#ffffff", weight: 2,
                                         fillColor: "#1e88e5", fillOpacity: 1 });
     korivMap.on("click", korivRouteClick);
@@ -83,6 +86,24 @@ function mapSetCenter(lat, lon) {
 function addPathPoint(lat, lon) {
     korivPending.push([lat, lon]);
     return "1";
+}
+
+function addPathPoints(points) {
+    for (var i = 0; i < points.length; ++i)
+        korivPending.push(points[i]);
+    return "1";
+}
+
+// The first route drawn would pay for compiling the drawing code and making the renderer's
+// path: that is paid at load, on the empty route, which is left empty.
+function korivWarmUp() {
+    var points = [];
+    for (var i = 0; i < 64; ++i) {
+        if (korivHasPosition(1 + i * 1e-4, 1 + i * 1e-4))
+            points.push([1 + i * 1e-4, 1 + i * 1e-4]);
+    }
+    korivRoute.setLatLngs(points);
+    korivRoute.setLatLngs([]);
 }
 
 function drawPath() {

@@ -73,11 +73,13 @@ void FileEventStream::addTree(const std::string& root, size_t rootIndex)
 {
     const size_t room = kMaxWatchedFolders > mWatches.size() ? kMaxWatchedFolders - mWatches.size() : 0;
     const std::vector<std::string> folders = listFolderTree(root, room + 1);
+    mPartial = mPartial || folders.size() > room;
     if (folders.size() > room)
         pmWriteLog("FileEventStream - too many folders, watching the first " + std::to_string(room) + " of " + root);
     for (size_t i = 0; i < folders.size() && i < room; ++i) {
         const int wd = ::inotify_add_watch(mFd, folders[i].c_str(), folderWatchMask());
         if (wd < 0) {
+            mPartial = true;
             if (i == 0)
                 pmWriteLog("FileEventStream - cannot watch " + root + ", errno = " + std::to_string(errno));
             continue;
@@ -194,6 +196,13 @@ void FileEventStream::flushSync()
     if (mFd >= 0)
         readEvents();
     deliver();
+}
+
+std::vector<FolderStreamEvent> FileEventStream::readPending()
+{
+    if (mFd >= 0)
+        readEvents();
+    return mPending.pending();
 }
 
 void FileEventStream::flushAsync()

@@ -40,6 +40,8 @@ public:
 
     // The kernel gave a descriptor and at least one watch.
     bool isValid() const;
+    // Every folder of every path's tree is watched, so no removal below them goes unseen.
+    bool watchesEveryFolder() const { return isValid() && !mPartial; }
     // Starts reading on the calling thread's event loop (the thread this object lives in).
     void start();
     // Stops delivering for good; safe from any thread.
@@ -48,6 +50,9 @@ public:
     void flushSync();
     // The same, delivered from the event loop as soon as it runs.
     void flushAsync();
+    // Reads what the kernel has queued and tells what waits for delivery, without delivering:
+    // a change made a moment ago is known before its latency has passed.
+    std::vector<FolderStreamEvent> readPending();
     // Safe from any thread: it reads only what does not change once the stream is made.
     QString description() const;
 
@@ -68,6 +73,7 @@ private:
     int mFd = -1;
     std::vector<std::string> mRoots;
     std::unordered_map<int, Watch> mWatches;
+    bool mPartial = false; // a folder of the trees has no watch
     std::atomic<size_t> mWatchCount{0}; // mWatches.size(), for description() on other threads
     std::vector<std::string> mRootMounts; // the mount point under each root; empty once gone or for "/"
     MountWatcher* mMounts = nullptr;

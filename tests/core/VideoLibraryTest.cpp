@@ -159,3 +159,29 @@ TEST_F(VideoLibraryTest, EveryEditOfTheLibraryRenewsItsDaysAndOrder)
     library.clearVideoLibrary();
     EXPECT_EQ(library.buildPlaylist({}).count(), 0);
 }
+
+TEST_F(VideoLibraryTest, AWatchedLibraryListsWhatTheRemovalsLeaveAndAnEditEndsTheTrust)
+{
+    add("FILE0001.MP4", 1, 8);
+    const std::string kept = add("a/FILE0002.MP4", 2, 8);
+    const std::string gone = add("a/FILE0003.MP4", 3, 8);
+    const std::string folderGone = add("b/FILE0004.MP4", 4, 8);
+    library.build(dir.path());
+    library.setWatched(true);
+
+    std::filesystem::remove(gone);
+    std::filesystem::remove_all(dir.path() + "/b");
+    // A removal elsewhere says nothing about a/: only what lies below the reported path is looked up.
+    library.markVanishedUnder(dir.path() + "/b/");
+    EXPECT_EQ(playlistPaths(), (std::vector<std::string>{"FILE0001.MP4", "a/FILE0002.MP4", "a/FILE0003.MP4"}));
+    library.markVanishedUnder(gone);
+    EXPECT_EQ(playlistPaths(), (std::vector<std::string>{"FILE0001.MP4", "a/FILE0002.MP4"}));
+    // The calendar still knows the days, as without a watch.
+    EXPECT_TRUE(library.isMediaExistByDate(2026, 3, 4));
+
+    // After an edit nothing is trusted until a watch runs again: the disk answers.
+    library.addVideoFile(kept);
+    EXPECT_FALSE(library.isWatched());
+    std::filesystem::remove(kept);
+    EXPECT_EQ(playlistPaths(), (std::vector<std::string>{"FILE0001.MP4"}));
+}

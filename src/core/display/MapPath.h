@@ -13,7 +13,7 @@ struct MapPoint {
 };
 
 struct MapPathPlan {
-    std::vector<MapPoint> points; // sent with "addPathPoint", samples at 0, 0 included
+    std::vector<MapPoint> points; // sent with "addPathPoints", samples at 0, 0 included
     MapPoint start;               // first point with a position (0, 0 when none)
     MapPoint end;                 // last point with a position (0, 0 when none)
     std::optional<int> zoom;      // sent with "setZoom" for tracks of two samples or more

@@ -49,12 +49,20 @@ std::string pmSetZoomScript(int zoom)
 
 std::string pmDrawPathScript(const MapPathPlan& plan)
 {
+    // One array literal parses far faster than a call per point.
     std::string script;
-    script.reserve(plan.points.size() * 40 + 32);
+    script.reserve(plan.points.size() * 24 + 48);
+    script += "addPathPoints([";
     for (const MapPoint& point : plan.points) {
-        appendCall(script, "addPathPoint", point.latitude, point.longitude);
-        script += ";\n";
+        script += '[';
+        appendCoordinate(script, point.latitude);
+        script += ',';
+        appendCoordinate(script, point.longitude);
+        script += "],";
     }
+    if (!plan.points.empty())
+        script.pop_back();
+    script += "]);\n";
     script += kDrawPathScript;
     script += ";\n";
     if (plan.zoom) {

@@ -16,6 +16,6 @@ inline constexpr const char* kAutoLocationScript = "AutoLocation()";
 // "setZoom(%d)"
 std::string pmSetZoomScript(int zoom);
 
-// Every "addPathPoint" of the plan, "drawPath()" and, when the plan has one, "setZoom", as
-// statements of one script.
+// Every point of the plan in one "addPathPoints", "drawPath()" and, when the plan has one,
+// "setZoom", as statements of one script.
 std::string pmDrawPathScript(const MapPathPlan& plan);

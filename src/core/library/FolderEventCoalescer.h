@@ -21,6 +21,7 @@ public:
     bool add(std::uint64_t id, std::string path, int flags);
     bool empty() const { return mPending.empty(); }
     size_t size() const { return mPending.size(); }
+    const std::vector<FolderStreamEvent>& pending() const { return mPending; }
     // The batch in the order the changes happened; the coalescer starts empty again.
     std::vector<FolderStreamEvent> take();
 

@@ -3,6 +3,7 @@
 #include "library/LibraryScanner.h"
 #include "library/RecordingName.h"
 #include "util/FileQueries.h"
+#include "util/MissingFolderMemo.h"
 
 #include <algorithm>
 
@@ -27,27 +28,58 @@ size_t VideoLibrary::build(const std::string& folder)
 
 bool VideoLibrary::addVideoFile(const std::string& path)
 {
-    mIndex.reset();
+    edited();
     return LibraryScanner(mVideoLib).addVideoFile(path);
 }
 
 void VideoLibrary::clearVideoLibrary()
 {
-    mIndex.reset();
+    edited();
     mVideoLib.clear();
 }
 
 void VideoLibrary::setVideoLib(std::vector<AMediaFile> files)
 {
-    mIndex.reset();
+    edited();
     mVideoLib = std::move(files);
 }
 
 void VideoLibrary::insertMediaToVideoLib(AMediaFile file, size_t index)
 {
-    mIndex.reset();
+    edited();
     index = std::min(index, mVideoLib.size());
     mVideoLib.insert(mVideoLib.begin() + static_cast<std::ptrdiff_t>(index), std::move(file));
+}
+
+void VideoLibrary::edited()
+{
+    mIndex.reset();
+    mWatched = false;
+    mVanished.clear();
+}
+
+void VideoLibrary::setWatched(bool watched)
+{
+    mWatched = watched;
+    mVanished.assign(watched ? mVideoLib.size() : 0, false);
+}
+
+void VideoLibrary::markVanishedUnder(const std::string& path)
+{
+    if (!mWatched)
+        return;
+    // A pulled card or a removed folder: one look per folder, not per recording.
+    const MissingFolderMemo memo;
+    for (size_t i = 0; i < mVideoLib.size(); ++i) {
+        const std::string& url = mVideoLib[i].URL();
+        if (!mVanished[i] && pmIsAtOrBelow(url, path) && !pmIsFileExist(url))
+            mVanished[i] = true;
+    }
+}
+
+bool VideoLibrary::isPresent(size_t index) const
+{
+    return mWatched ? !mVanished[index] : pmIsFileExist(mVideoLib[index].URL());
 }
 
 const LibraryIndex& VideoLibrary::index() const
@@ -77,7 +109,7 @@ Playlist VideoLibrary::buildPlaylist(const PlaylistFilter& filter) const
         // tests does not change which recordings are taken.
         if (!filter.allDates && (order.dayKey(i) == 0 || order.dayKey(i) != day))
             continue;
-        if (matchesCategory(file, filter) && pmIsFileExist(file.URL()))
+        if (matchesCategory(file, filter) && isPresent(i))
             playlist.append(file);
     }
     return playlist;

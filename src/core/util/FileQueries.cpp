@@ -13,6 +13,15 @@
 #include <unistd.h>
 #include <vector>
 
+bool pmIsAtOrBelow(std::string_view path, std::string_view folder)
+{
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.remove_suffix(1);
+    if (folder == "/")
+        return !path.empty() && path.front() == '/';
+    return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
+}
+
 bool pmDeleteFile(const std::string& path)
 {
     return ::unlink(path.c_str()) == 0;

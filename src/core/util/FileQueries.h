@@ -22,6 +22,10 @@ bool pmIsReadOnly(const std::string& path);
 // True when the folder can be listed now, as the library's scan will list it.
 bool pmCanListFolder(const std::string& path);
 
+// The path is the folder itself or lies somewhere below it; a trailing slash on the folder
+// does not matter. Text only: nothing is looked up.
+bool pmIsAtOrBelow(std::string_view path, std::string_view folder);
+
 std::int64_t pmGetFreeDiskSpace(const std::string& path);
 
 // The mount point of the volume that holds the path ("/Volumes/CARD" on macOS,

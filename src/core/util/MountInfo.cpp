@@ -1,5 +1,7 @@
 #include "util/MountInfo.h"
 
+#include "util/FileQueries.h"
+
 namespace {
 
 // Undoes the kernel's octal escapes: "\ooo" stands for one byte.
@@ -34,13 +36,6 @@ void splitFields(std::string_view line, std::vector<std::string_view>& parts)
             parts.push_back(line.substr(start, end - start));
         start = end + 1;
     }
-}
-
-bool isAtOrBelow(std::string_view path, std::string_view folder)
-{
-    if (folder == "/")
-        return !path.empty() && path.front() == '/';
-    return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
 }
 
 std::string_view withoutTrailingSlash(std::string_view path)
@@ -81,7 +76,7 @@ std::vector<std::string> volumesUnder(const std::vector<MountEntry>& mounts, con
     for (const MountEntry& mount : mounts) {
         for (const std::string& root : roots) {
             const std::string_view folder = withoutTrailingSlash(root);
-            if (!folder.empty() && mount.mountPoint != folder && isAtOrBelow(mount.mountPoint, folder)) {
+            if (!folder.empty() && mount.mountPoint != folder && pmIsAtOrBelow(mount.mountPoint, folder)) {
                 volumes.push_back(mount.mountPoint);
                 break;
             }
@@ -94,7 +89,7 @@ std::string mountPointOf(const std::vector<MountEntry>& mounts, std::string_view
 {
     std::string best;
     for (const MountEntry& mount : mounts) {
-        if (isAtOrBelow(path, mount.mountPoint) && mount.mountPoint.size() > best.size())
+        if (pmIsAtOrBelow(path, mount.mountPoint) && mount.mountPoint.size() > best.size())
             best = mount.mountPoint;
     }
     return best;

@@ -10,6 +10,7 @@
 #include "ProcessClock.h"
 #include "SkinnedAccessibility.h"
 #include "display/MapView.h"
+#include "playback/GstPlayer.h"
 #include "util/Log.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <thread>
 
 #include <unistd.h>
 
@@ -208,6 +210,9 @@ int main(int argc, char** argv)
         if (options.timing)
             std::fprintf(stderr, "korivmanager: first paint %lld ms after process start\n",
                          static_cast<long long>(pmMillisecondsSinceProcessStart()));
+        // Loading the media plug-ins (the decoders' library above all) takes a good part of a
+        // second: done beside the window rather than in the way of the first recording.
+        std::thread(&GstPlayer::initialize).detach();
         QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     });
     if (options.timing) {

@@ -42,7 +42,11 @@ void BrowseController::addObservers()
     center.addObserver(this, kCalendarSelChangedNotification, [this](const Notification&) { rebuildPlaylist(); });
     center.addObserver(this, kCalendarModeChangedNotification,
                        [this](const Notification& n) { showCalendar(n.object.toBool()); });
-    center.addObserver(this, kVideoFileIsRemoved, [this](const Notification&) { onMonitorFolder(); });
+    center.addObserver(this, kVideoFileIsRemoved, [this](const Notification&) {
+        // Found gone before the watch told: the library learns it here.
+        mVideoLib.markVanishedUnder(mCurFolder.toStdString());
+        onMonitorFolder();
+    });
 }
 
 void BrowseController::reset()
@@ -107,6 +111,7 @@ void BrowseController::rebuildPlaylist()
     pmWriteLog("AppDelegate::rebuildPlaylist - Start - Ready to call setCurPlaylistIndex:-1");
     emit playlistWillChange();
     pmWriteLog("AppDelegate::rebuildPlaylist - Ready to check if a video exist");
+    catchUpRemovals();
     mPlaylist = mVideoLib.buildPlaylist(playlistFilter());
     mFileListView->buildFileList(mPlaylist.entries());
     emit playlistChanged(checkDualCameraFolder());

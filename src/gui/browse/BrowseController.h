@@ -41,6 +41,9 @@ public:
     void stopMonitorFolder();
     void pathWatcher(SCEvents* pathWatcher, const SCEvent& event) override;
     void onMonitorFolder();
+    void noteRemovals(const SCEvent& event);
+    // A file removed a moment ago is known to the play list before the watch delivers it.
+    void catchUpRemovals();
 
     // Some library recording, of any category, was made on that day (the calendar's marks).
     bool isMediaExistByDate(int year, int month, int day) const;

@@ -48,18 +48,22 @@ void BrowseController::startMonitorFolder(const QString& folder)
         paths << QString::fromStdString(path);
     // Deliveries and the reaction below run on the main thread.
     _events->startWatchingPaths(paths, QCoreApplication::instance()->thread());
+    // With every removal reported, a play list need not look up each recording on disk.
+    mVideoLib.setWatched(_events->watchesEveryFolder());
 }
 
 void BrowseController::stopMonitorFolder()
 {
     if (_events)
         _events->stopWatchingPaths();
+    mVideoLib.setWatched(false);
 }
 
 void BrowseController::pathWatcher(SCEvents*, const SCEvent& event)
 {
     pmWriteLog("AppDelegate::pathWatcher() - " + event.description());
     const int flags = event.eventFlags();
+    noteRemovals(event);
     if (flags == kFolderEventRootChanged || flags == kFolderEventUnmount) {
         pmWriteLog("Folder is removed or unmounted - " + event.eventPath());
         onMonitorFolder();
@@ -67,6 +71,23 @@ void BrowseController::pathWatcher(SCEvents*, const SCEvent& event)
         pmWriteLog("Folder is removed or rename - " + event.eventPath());
         onMonitorFolder();
     }
+}
+
+void BrowseController::noteRemovals(const SCEvent& event)
+{
+    const int flags = event.eventFlags();
+    if (flags & kFolderEventKernelDropped)
+        mVideoLib.setWatched(false); // some removals may never be told
+    else if (flags & (kFolderEventRootChanged | kFolderEventUnmount | kFolderEventItemRemoved | kFolderEventItemRenamed))
+        mVideoLib.markVanishedUnder(event.eventPath());
+}
+
+void BrowseController::catchUpRemovals()
+{
+    if (!_events || !mVideoLib.isWatched())
+        return;
+    for (const SCEvent& event : _events->pendingEvents())
+        noteRemovals(event);
 }
 
 void BrowseController::onMonitorFolder()

@@ -52,6 +52,24 @@ bool SCEvents::isWatchingPaths() const
     return _isWatchingPaths;
 }
 
+bool SCEvents::watchesEveryFolder() const
+{
+    const QPointer<FileEventStream> stream = currentStream();
+    return stream && stream->watchesEveryFolder();
+}
+
+std::vector<SCEvent> SCEvents::pendingEvents() const
+{
+    const QPointer<FileEventStream> stream = currentStream();
+    std::vector<FolderStreamEvent> pending;
+    if (stream)
+        callOnStreamThread(stream.data(), [&pending](FileEventStream* s) { pending = s->readPending(); });
+    std::vector<SCEvent> events;
+    for (const FolderStreamEvent& event : pending)
+        events.emplace_back(event.id, SCEvent::Clock::now(), event.path, event.flags);
+    return events;
+}
+
 SCEvent SCEvents::lastEvent() const
 {
     QMutexLocker lock(&mEventsLock);

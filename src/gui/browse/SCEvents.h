@@ -29,6 +29,10 @@ public:
     SCEventListenerProtocol* delegate() const { return _delegate; }
     void setDelegate(SCEventListenerProtocol* delegate) { _delegate = delegate; }
     bool isWatchingPaths() const;
+    // Watching, and no folder under the paths is left out.
+    bool watchesEveryFolder() const;
+    // The changes seen but not delivered yet (their latency has not passed).
+    std::vector<SCEvent> pendingEvents() const;
     bool ignoreEventsFromSubDirs() const { return _ignoreEventsFromSubDirs; }
     void setIgnoreEventsFromSubDirs(bool ignore) { _ignoreEventsFromSubDirs = ignore; }
     double notificationLatency() const { return _notificationLatency; }

@@ -75,28 +75,14 @@ MapView::MapView(const QRect& frame, QWidget* parent) : QWidget(parent), m_rectG
     mConnectivity = new ConnectivityMonitor(this);
     connect(mConnectivity, &ConnectivityMonitor::answered, this, &MapView::onConnectivityAnswer);
 
-    m_webView = new QWebEngineView(this);
-    m_webView->setObjectName("mainFrame");
-    m_webView->resize(frame.width(), frame.height() - m_nInfoBarH);
-    m_webView->page()->setBackgroundColor(QColor(0x23, 0x27, 0x2c));
-    m_webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
-    m_webView->page()->scripts().insert(tileSourceScript());
     mBridge = new MapPageBridge(this);
-    auto* channel = new QWebChannel(this);
-    channel->registerObject("korivMap", mBridge);
-    m_webView->page()->setWebChannel(channel);
     connect(mBridge, &MapPageBridge::clicked, this, [](int recording, int second) {
         NotificationCenter::defaultCenter().postNotification(kMapViewRouteClickedNotification, recording,
                                                              {{kRouteSecondKey, second}});
     });
-    m_webView->hide();
-    // A recording dropped on the map would replace the map page; the window takes it instead.
-    m_webView->setAcceptDrops(false);
-    connect(m_webView, &QWebEngineView::loadFinished, this, &MapView::webLoadComplete);
 
     createButtons();
     loadSkinBitmap();
-    enableJavaScript();
     // The panel starts as a dashboard: nothing is loaded and nobody is asked until a recording
     // with a track opens or the user asks for the web map.
     EnableMap(m_nMapState);
@@ -104,6 +90,28 @@ MapView::MapView(const QRect& frame, QWidget* parent) : QWidget(parent), m_rectG
 }
 
 MapView::~MapView() = default;
+
+QWebEngineView* MapView::webView() const
+{
+    if (m_webView)
+        return m_webView;
+    auto* self = const_cast<MapView*>(this);
+    m_webView = new QWebEngineView(self);
+    m_webView->setObjectName("mainFrame");
+    m_webView->setGeometry(0, 0, width(), height() - m_nInfoBarH);
+    m_webView->page()->setBackgroundColor(QColor(0x23, 0x27, 0x2c));
+    m_webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    m_webView->page()->scripts().insert(tileSourceScript());
+    auto* channel = new QWebChannel(self);
+    channel->registerObject("korivMap", mBridge);
+    m_webView->page()->setWebChannel(channel);
+    m_webView->hide();
+    // A recording dropped on the map would replace the map page; the window takes it instead.
+    m_webView->setAcceptDrops(false);
+    connect(m_webView, &QWebEngineView::loadFinished, self, &MapView::webLoadComplete);
+    self->enableJavaScript();
+    return m_webView;
+}
 
 void MapView::createButtons()
 {
@@ -225,7 +233,7 @@ void MapView::WebLoadMap(bool enable)
     if (m_bOnLine) {
         pmWriteLog("MapView - WebLoadMap()");
         m_bMapDocReady = false;
-        m_webView->load(kMapPage);
+        webView()->load(kMapPage);
     }
     if (enable)
         EnableMap(m_bOnLine ? kStateAvailable : kStateDisabled);
@@ -259,7 +267,8 @@ void MapView::EnableMap(int state)
     const bool dashboard = m_nMapMode == kModeDashboard;
     const bool webMap = state == kStateAvailable && !dashboard;
     const bool panelButtons = dashboard && (state == kStateAvailable || state == kStateDisabled);
-    m_webView->setVisible(webMap);
+    if (m_webView || webMap)
+        webView()->setVisible(webMap);
     m_oFullMapBtn->setVisible(webMap);
     m_oSpeedUnitBtn->setVisible(webMap);
     m_oPanelSpeedUnitBtn->setVisible(panelButtons);
@@ -496,7 +505,8 @@ void MapView::relayoutContents(double width, double height)
     const double W = width;
     const double H = height;
     nBackgroundWidth = static_cast<int>(W);
-    m_webView->setGeometry(QRectF(0, 0, W, H - m_nInfoBarH).toAlignedRect());
+    if (m_webView)
+        m_webView->setGeometry(QRectF(0, 0, W, H - m_nInfoBarH).toAlignedRect());
     m_oFullMapBtn->setGeometry(mirrored(QRectF(W - 30, 0, 30, 20)));
     m_oDashboardBtn->setGeometry(mirrored(QRectF(W - 59, 0, 30, 20)));
     m_oSpeedUnitBtn->setGeometry(mirrored(QRectF(234, 0, 40, 20)));

@@ -108,8 +108,8 @@ public:
     float fAltitude() const { return m_fAltitude; }
     float fDirection() const { return m_fDirection; }
 
-    // The parts, for the window's owner and its tests.
-    QWebEngineView* webView() const { return m_webView; }
+    // The parts, for the window's owner and its tests. The web view is made at its first use.
+    QWebEngineView* webView() const;
     MultiButtons* fullMapButton() const { return m_oFullMapBtn; }
     BitmapButton* speedUnitButton() const { return m_oSpeedUnitBtn; }
     BitmapButton* mapButton() const { return m_oMapBtn; }
@@ -151,7 +151,9 @@ private:
     QColor labelColor() const;
 
     bool m_bOnLine = true;
-    QWebEngineView* m_webView = nullptr;
+    // Made when first needed: the web engine starts with it, and a window holding it is drawn
+    // through OpenGL, pictures of the players included.
+    mutable QWebEngineView* m_webView = nullptr;
     MultiButtons* m_oFullMapBtn = nullptr;
     bool m_bFullMap = false;
     qint16 m_nMapState = kStateAvailable;

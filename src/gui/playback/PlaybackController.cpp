@@ -16,6 +16,7 @@
 #include "controls/PlayControlView.h"
 #include "controls/Slider.h"
 #include "controls/ViewGeometry.h"
+#include "library/CameraPairing.h"
 #include "library/MediaDuration.h"
 #include "library/PlaylistStepping.h"
 
@@ -29,8 +30,25 @@
 namespace {
 
 constexpr int kPlayTimeIntervalMs = 500;
+// The neighbours are prepared once the open recording has settled: not for each of many quick
+// steps, and not while its own pipeline starts.
+constexpr int kPrepareDelayMs = 300;
 
 constexpr float kSpeedTable[] = {1.0f, 1.5f, 2.0f, 0.25f, 0.5f};
+
+// The picture a view shows is the moment's own picture at full size when it was taken at or
+// just before that time (within a frame at the slowest rate cameras record): then nothing
+// needs decoding. Otherwise (a seek still on its way) the recording is decoded.
+QFuture<QImage> pictureOf(const VideoPlayerView* view, const QString& path, double seconds)
+{
+    constexpr double kFrameSeconds = 1.0 / 24;
+    if (view) {
+        const double behind = seconds - view->pictureTime();
+        if (view->pictureTime() >= 0 && behind > -1e-3 && behind < kFrameSeconds)
+            return QtFuture::makeReadyFuture(view->currentPicture());
+    }
+    return MediaAsset::imageAtAsync(path, seconds);
+}
 
 } // namespace
 
@@ -97,8 +115,52 @@ VideoPlayerView* PlaybackController::makePlayerView(PanelHost* container)
 {
     auto* view = new VideoPlayerView(container->rect(), container);
     view->setRate(m_fPlaySpeed);
+    return view;
+}
+
+VideoPlayerView* PlaybackController::openPlayerView(PanelHost* container, const QString& path, bool endNotice)
+{
+    VideoPlayerView* view = mPrepared.take(container, path);
+    if (view) {
+        view->activate();
+        view->setRate(m_fPlaySpeed);
+    } else {
+        view = makePlayerView(container);
+        view->loadURL(path, endNotice);
+    }
     view->show();
     return view;
+}
+
+void PlaybackController::addStepTargets(QList<PreparedPlayers::Wanted>& wanted, bool forward) const
+{
+    const Playlist& playlist = mBrowse.playlist();
+    auto want = [&](PanelHost* host, int index, bool endNotice) {
+        if (playlist.isValidIndex(index))
+            wanted.append({host, QString::fromStdString(playlist.at(index).URL()), endNotice});
+    };
+    if (isDualCameraMode()) {
+        const int target = dualNextTarget(playlist, m_nCurPlayIndex, forward, true, mVideoPlayView2 != nullptr);
+        const DualSelection choice = ::dualSelectFile(playlist, target);
+        want(mPlayerView, choice.mainIndex, true);
+        want(mPlayerView2, choice.secondIndex, false);
+        return;
+    }
+    const int count = playlist.count();
+    const std::optional<int> target =
+        forward ? nextPlaylistIndex(m_nCurPlayIndex, count) : previousPlaylistIndex(m_nCurPlayIndex, count);
+    if (target)
+        want(mPlayerView, *target, true);
+}
+
+void PlaybackController::prepareNeighbours()
+{
+    if (!mVideoPlayView || mBrowse.playlist().count() < 2)
+        return;
+    QList<PreparedPlayers::Wanted> wanted;
+    addStepTargets(wanted, true);
+    addStepTargets(wanted, false);
+    mPrepared.keepOnly(wanted, [this](PanelHost* host) { return makePlayerView(host); });
 }
 
 void PlaybackController::releasePlayerView(VideoPlayerView*& view)
@@ -130,6 +192,8 @@ void PlaybackController::setCurPlaylistIndex(int index, bool /*autoPlay*/)
         mSelectedMovieDuration = 0;
     if (index == m_nCurPlayIndex)
         return;
+    if (index < 0)
+        mPrepared.clear();
     if (mVideoPlayView) {
         releasePlayerView(mVideoPlayView);
         currectasset.clear();
@@ -145,9 +209,8 @@ void PlaybackController::setCurPlaylistIndex(int index, bool /*autoPlay*/)
         }
         pmWriteLogText("AppDelegate - ready to open video : " + path);
         m_bVideoLoading = true;
-        mVideoPlayView = makePlayerView(mPlayerView);
+        mVideoPlayView = openPlayerView(mPlayerView, path, true);
         currectasset = path;
-        mVideoPlayView->loadURL(path, true);
         // The container headers give the length at once; the player fills it in otherwise.
         mSelectedMovieDuration = pmGetMediaDuration(path.toStdString()).value_or(0.0);
         mSelectedMovieIsPlaying = true;
@@ -194,6 +257,13 @@ void PlaybackController::movieLoadStateChanged(QObject* sender)
 {
     if (mVideoPlayView && sender == mVideoPlayView) {
         handleLoadStateChanged();
+        if (!mPrepareTimer) {
+            mPrepareTimer = new QTimer(this);
+            mPrepareTimer->setSingleShot(true);
+            mPrepareTimer->setInterval(kPrepareDelayMs);
+            connect(mPrepareTimer, &QTimer::timeout, this, &PlaybackController::prepareNeighbours);
+        }
+        mPrepareTimer->start();
         mVideoPlayView->relayout(mPlayerView->rect());
         // A container without a length in its headers: the player knows it now.
         if (mSelectedMovieDuration <= 0 && mVideoPlayView->playerDuration() > 0) {
@@ -509,7 +579,7 @@ QFuture<QImage> PlaybackController::getCurrentImage() const
 {
     if (currectasset.isEmpty() || !mVideoPlayView)
         return QtFuture::makeReadyFuture(QImage());
-    return MediaAsset::imageAtAsync(currectasset, mVideoPlayView->getitemTime());
+    return pictureOf(mVideoPlayView, currectasset, mVideoPlayView->getitemTime());
 }
 
 QFuture<QImage> PlaybackController::getCurrentImage2() const
@@ -517,7 +587,7 @@ QFuture<QImage> PlaybackController::getCurrentImage2() const
     // The rear picture of the same moment: at the first player's time.
     if (currectasset2.isEmpty() || !mVideoPlayView)
         return QtFuture::makeReadyFuture(QImage());
-    return MediaAsset::imageAtAsync(currectasset2, mVideoPlayView->getitemTime());
+    return pictureOf(has2Videos() ? mVideoPlayView2 : nullptr, currectasset2, mVideoPlayView->getitemTime());
 }
 
 bool PlaybackController::playersShowSecond(double seconds) const

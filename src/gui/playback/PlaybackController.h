@@ -7,6 +7,7 @@
 
 #include "ClipMarks.h"
 #include "PlayState.h"
+#include "PreparedPlayers.h"
 
 #include <QFuture>
 #include <QImage>
@@ -150,6 +151,11 @@ private:
     void stepPlaylist(bool forward, bool wrap);
     void seekTo(int second);
     VideoPlayerView* makePlayerView(PanelHost* container);
+    // A view playing the recording: the one prepared for it, or a new one.
+    VideoPlayerView* openPlayerView(PanelHost* container, const QString& path, bool endNotice);
+    // Prepares what Next and Previous would open from the open entry.
+    void prepareNeighbours();
+    void addStepTargets(QList<PreparedPlayers::Wanted>& wanted, bool forward) const;
     void releasePlayerView(VideoPlayerView*& view);
     void forEachPlayer(const std::function<void(VideoPlayerView*)>& action) const;
     void startOrStopTickTimer();
@@ -160,6 +166,8 @@ private:
     std::function<bool()> mIsMapFullScreen;
     PlayControlView* mPlaybarView = nullptr;
     QTimer* mCheckMovieTimeTimer = nullptr;
+    PreparedPlayers mPrepared;
+    QTimer* mPrepareTimer = nullptr;
 
     // The front camera, or the only one.
     PanelHost* mPlayerView = nullptr;

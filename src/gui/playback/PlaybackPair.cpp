@@ -54,9 +54,8 @@ void PlaybackController::setCurPlaylistIndex2(int index, bool /*autoPlay*/)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     pmWriteLogText("AppDelegate - ready to open video 2 : " + path);
-    mVideoPlayView2 = makePlayerView(mPlayerView2);
+    mVideoPlayView2 = openPlayerView(mPlayerView2, path, false);
     currectasset2 = path;
-    mVideoPlayView2->loadURL(path, false);
     mVideoPlayView2->setMuted(true);
     mLargestDualDifference = 0;
 }

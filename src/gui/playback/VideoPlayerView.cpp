@@ -4,17 +4,14 @@
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 
+#include "GstPlayer.h"
+
 #include <QAudioDevice>
-#include <QAudioOutput>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QOperatingSystemVersion>
 #include <QPainter>
-#include <QUrl>
-#include <QVideoSink>
 
 #include <atomic>
 #include <cmath>
@@ -24,9 +21,7 @@ Q_LOGGING_CATEGORY(lcPlayer, "koriv.player", QtInfoMsg)
 namespace {
 
 std::atomic<int> gLivePlayers{0};
-std::atomic<int> gRetiredPlayers{0};
-// Long enough for a paused pipeline to have stopped drawing.
-constexpr int kRetireDelayMs = 500;
+std::atomic<int> gPreparedPlayers{0};
 
 constexpr int kFineIntervalMs = 100;
 constexpr int kCoarseIntervalMs = 500;
@@ -34,7 +29,7 @@ constexpr int kCoarseIntervalMs = 500;
 // The child that holds the picture: it paints the player's last frame over its whole area.
 class PictureView : public QWidget {
 public:
-    PictureView(const QVideoFrame& frame, QWidget* parent) : QWidget(parent), mFrame(frame)
+    PictureView(const QImage& picture, QWidget* parent) : QWidget(parent), mPicture(picture)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -43,46 +38,31 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        const QImage image = QVideoFrame(mFrame).toImage();
-        if (image.isNull())
+        if (mPicture.isNull())
             painter.fillRect(rect(), Qt::black);
         else
-            painter.drawImage(rect(), image); // fills the area, as the fitting decided
+            painter.drawImage(rect(), mPicture); // fills the area, as the fitting decided
     }
 
 private:
-    const QVideoFrame& mFrame;
+    const QImage& mPicture;
 };
 
 } // namespace
 
-// Stopping a playing pipeline waits for its drawing thread, which itself waits up to a second
-// for the GUI thread: a blocked GUI thread. So a released player is only paused at once and
-// destroyed a little later, once it rests; it has no connection left to the view by then.
-void VideoPlayerView::retire(QMediaPlayer* player, QVideoSink* sink, QAudioOutput* audio)
-{
-    player->pause();
-    for (QObject* object : std::initializer_list<QObject*>{player, sink, audio}) {
-        if (object)
-            object->setParent(QCoreApplication::instance());
-    }
-    ++gRetiredPlayers;
-    QTimer::singleShot(kRetireDelayMs, QCoreApplication::instance(), [player, sink, audio] {
-        delete player;
-        delete sink;
-        delete audio;
-        --gRetiredPlayers;
-    });
-}
-
 int VideoPlayerView::retiredPlayerCount()
 {
-    return gRetiredPlayers.load();
+    return GstPlayer::stoppingCount();
 }
 
 bool VideoPlayerView::isRender360(int majorVersion, int minorVersion)
 {
     return majorVersion > 9 && minorVersion > 14;
+}
+
+int VideoPlayerView::preparedPlayerCount()
+{
+    return gPreparedPlayers.load();
 }
 
 int VideoPlayerView::livePlayerCount()
@@ -99,7 +79,7 @@ VideoPlayerView::VideoPlayerView(const QRect& frame, QWidget* parent) : QWidget(
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    mNormalView = new PictureView(mFrame, this);
+    mNormalView = new PictureView(mPicture, this);
     mNormalView->setGeometry(rect());
     mNormalView->hide();
     m_fPlaySpeed = 1.0f;
@@ -119,44 +99,71 @@ void VideoPlayerView::loadURL(const QString& path, bool endNotice)
 {
     if (mPlayer)
         return;
+    openPlayer(path, endNotice);
+    startPlaying();
+}
+
+void VideoPlayerView::prepareURL(const QString& path, bool endNotice)
+{
+    if (mPlayer)
+        return;
+    openPlayer(path, endNotice);
+    mPrepared = true;
+    ++gPreparedPlayers;
+}
+
+void VideoPlayerView::activate()
+{
+    if (!mPrepared)
+        return;
+    mPrepared = false;
+    --gPreparedPlayers;
+    startPlaying();
+    // Told after the caller has taken the view, as a fresh player's readiness would be.
+    QMetaObject::invokeMethod(this, &VideoPlayerView::checkReadiness, Qt::QueuedConnection);
+}
+
+void VideoPlayerView::openPlayer(const QString& path, bool endNotice)
+{
     mEndNotice = endNotice;
     removeBoundaryTimeObserver();
     mPath = path;
-    mPlayer = new QMediaPlayer(this);
-    ++gLivePlayers;
     // Without an audio device the recording plays silently rather than not at all.
-    if (!QMediaDevices::audioOutputs().isEmpty()) {
-        mAudioOutput = new QAudioOutput(this);
-        mPlayer->setAudioOutput(mAudioOutput);
-    }
-    mSink = new QVideoSink(this);
-    mPlayer->setVideoSink(mSink);
-    connect(mSink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
-        mFrame = frame;
-        if (mReady)
-            mNormalView->update();
-        else
-            checkReadiness();
-    });
-    connect(mPlayer, &QMediaPlayer::mediaStatusChanged, this, &VideoPlayerView::checkReadiness);
-    connect(mPlayer, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
+    mHasAudio = !QMediaDevices::audioOutputs().isEmpty();
+    mPlayer = new GstPlayer(path, mHasAudio, this);
+    mPlayer->setVolume(mVolume);
+    mPlayer->setMuted(mMuted);
+    connect(mPlayer, &GstPlayer::pictureArrived, this, &VideoPlayerView::onPicture);
+    connect(mPlayer, &GstPlayer::failed, this, [this](const QString& text) {
         pmWriteLogText("VideoPlayerView - cannot play " + mPath + " - " + text);
     });
-    mPlayer->setSource(QUrl::fromLocalFile(path));
+}
+
+void VideoPlayerView::startPlaying()
+{
+    ++gLivePlayers;
     mPlayer->play();
     addVideoTimerObserver();
     addItemEndObserverForPlayerItem();
 }
 
+void VideoPlayerView::onPicture(const QImage& picture, double seconds)
+{
+    mPicture = picture;
+    mPictureTime = seconds;
+    if (mReady)
+        mNormalView->update();
+    else
+        checkReadiness();
+}
+
+// Ready at the first picture: the pipeline has read the headers and decoded it by then.
 void VideoPlayerView::checkReadiness()
 {
-    if (!mPlayer || mReady)
+    if (!mPlayer || mReady || mPrepared)
         return;
-    const QMediaPlayer::MediaStatus status = mPlayer->mediaStatus();
-    const bool loaded = status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
-                        status == QMediaPlayer::BufferedMedia;
-    const QSize size = mFrame.isValid() ? mFrame.size() : QSize();
-    if (!loaded || size.isEmpty())
+    const QSize size = mPicture.size();
+    if (size.isEmpty())
         return;
     mReady = true;
     mPresentationSize = size;
@@ -224,8 +231,8 @@ void VideoPlayerView::setRate(float rate)
 
 void VideoPlayerView::setPlayerRate(double rate)
 {
-    if (mPlayer && mPlayer->playbackState() == QMediaPlayer::PlayingState && rate > 0)
-        mPlayer->setPlaybackRate(rate);
+    if (mPlayer && mPlayer->isPlaying() && rate > 0)
+        mPlayer->setRate(rate);
 }
 
 void VideoPlayerView::applyPlayerRate(double rate)
@@ -236,65 +243,66 @@ void VideoPlayerView::applyPlayerRate(double rate)
         mPlayer->pause();
         return;
     }
-    if (!qFuzzyCompare(mPlayer->playbackRate(), rate))
-        mPlayer->setPlaybackRate(rate);
+    mPlayer->setRate(rate);
     mPlayer->play();
 }
 
 void VideoPlayerView::setMuted(bool muted)
 {
-    if (mAudioOutput)
-        mAudioOutput->setMuted(muted);
+    mMuted = muted;
+    if (mPlayer)
+        mPlayer->setMuted(muted);
 }
 
 void VideoPlayerView::setVolume(float volume)
 {
-    if (mAudioOutput)
-        mAudioOutput->setVolume(volume);
+    mVolume = volume;
+    if (mPlayer)
+        mPlayer->setVolume(volume);
 }
 
 bool VideoPlayerView::isMuted() const
 {
-    return mAudioOutput && mAudioOutput->isMuted();
+    return mPlayer && mHasAudio && mMuted;
 }
 
 float VideoPlayerView::volume() const
 {
-    return mAudioOutput ? mAudioOutput->volume() : 0.0f;
+    return mPlayer && mHasAudio ? mVolume : 0.0f;
 }
 
 void VideoPlayerView::seekToTime(double seconds)
 {
     if (mPlayer)
-        mPlayer->setPosition(qint64(std::llround(seconds * 1000)));
+        mPlayer->seek(seconds);
     mCurrentTime = seconds;
 }
 
 double VideoPlayerView::getitemTime() const
 {
-    return mPlayer ? mPlayer->position() / 1000.0 : 0.0;
+    return mPlayer ? mPlayer->position() : 0.0;
 }
 
 double VideoPlayerView::playerDuration() const
 {
-    return mPlayer ? mPlayer->duration() / 1000.0 : 0.0;
+    return mPlayer ? mPlayer->duration() : 0.0;
 }
 
 PlayState VideoPlayerView::getState() const
 {
     if (!mPlayer)
         return kPlayStateClosed;
-    return mPlayer->playbackState() == QMediaPlayer::PlayingState ? kPlayStatePlaying : kPlayStatePaused;
+    return mPlayer->isPlaying() ? kPlayStatePlaying : kPlayStatePaused;
 }
 
 QImage VideoPlayerView::currentPicture() const
 {
-    return QVideoFrame(mFrame).toImage();
+    return mPicture;
 }
 
 double VideoPlayerView::pictureTime() const
 {
-    return mFrame.isValid() && mFrame.startTime() >= 0 ? mFrame.startTime() / 1e6 : -1.0;
+    return mPicture.isNull() ? -1.0 : mPictureTime;
 }
 
 void VideoPlayerView::addVideoTimerObserver()
@@ -310,7 +318,7 @@ void VideoPlayerView::onTimeTick()
 {
     if (!mPlayer)
         return;
-    const double seconds = std::round(mPlayer->position() / 1000.0);
+    const double seconds = std::round(mPlayer->position());
     qCDebug(lcPlayer, "currentTime %f", seconds);
     mCurrentTime = seconds;
 }
@@ -319,17 +327,14 @@ void VideoPlayerView::addItemEndObserverForPlayerItem()
 {
     if (!mPlayer || itemEndObserver)
         return;
-    itemEndObserver = connect(mPlayer, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
-            onItemEnd();
-    });
+    itemEndObserver = connect(mPlayer, &GstPlayer::ended, this, &VideoPlayerView::onItemEnd);
 }
 
 void VideoPlayerView::onItemEnd()
 {
     // Back at the start and paused: the first picture shows again.
-    mPlayer->setPosition(0);
     mPlayer->pause();
+    mPlayer->seek(0);
     mCurrentTime = 0;
     if (mEndNotice)
         NotificationCenter::defaultCenter().postNotification(kVideoEndNotification);
@@ -353,14 +358,12 @@ void VideoPlayerView::releasePlayer()
         return;
     removeBoundaryTimeObserver();
     // Nothing of the released recording may arrive later: cut every connection first.
-    mPlayer->disconnect(this);
-    mSink->disconnect(this);
-    retire(mPlayer, mSink, mAudioOutput);
+    delete mPlayer;
     mPlayer = nullptr;
-    mSink = nullptr;
-    mAudioOutput = nullptr;
-    --gLivePlayers;
-    mFrame = QVideoFrame();
+    --(mPrepared ? gPreparedPlayers : gLivePlayers);
+    mPrepared = false;
+    mPicture = QImage();
+    mPictureTime = -1;
     mNormalView->hide();
     mCurrentTime = 0;
 }

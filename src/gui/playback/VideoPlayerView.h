@@ -2,18 +2,15 @@
 // The view that shows one recording of one camera. It owns the media player of that
 // recording and the picture it paints, reports the play position in whole seconds and the
 // end of the recording. Single use: it loads one recording in its life; the controller makes
-// a new view for the next one.
+// a new view for the next one, or takes one it prepared.
 
 #include "PlayState.h"
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
-#include <QVideoFrame>
 #include <QWidget>
 
-class QAudioOutput;
-class QMediaPlayer;
-class QVideoSink;
+class GstPlayer;
 
 class VideoPlayerView : public QWidget {
     Q_OBJECT
@@ -23,6 +20,13 @@ public:
 
     // Loads the recording and starts it at the normal rate; ignored when a player exists.
     void loadURL(const QString& path, bool endNotice);
+    // Loads the recording paused on its first picture, for a start later: it neither counts as
+    // live nor tells of its readiness until activated.
+    void prepareURL(const QString& path, bool endNotice);
+    // Starts a prepared recording as loadURL would have, ready as soon as its picture is there.
+    void activate();
+    bool isPrepared() const { return mPrepared; }
+    QString path() const { return mPath; }
     // Fits the picture into the rectangle: never enlarged, centred.
     void relayout(const QRect& rect);
 
@@ -64,27 +68,34 @@ public:
     static int livePlayerCount();
     // Released players not yet destroyed; none a moment after the last release.
     static int retiredPlayerCount();
+    // Prepared players waiting to be activated.
+    static int preparedPlayerCount();
     static bool isRender360(int majorVersion, int minorVersion);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void openPlayer(const QString& path, bool endNotice);
+    void startPlaying();
     void checkReadiness();
     void onItemEnd();
     void onTimeTick();
     void applyPlayerRate(double rate);
-    static void retire(QMediaPlayer* player, QVideoSink* sink, QAudioOutput* audio);
+    void onPicture(const QImage& picture, double seconds);
 
     QWidget* mNormalView = nullptr;
-    QMediaPlayer* mPlayer = nullptr;
-    QAudioOutput* mAudioOutput = nullptr;
-    QVideoSink* mSink = nullptr;
-    QVideoFrame mFrame;
+    GstPlayer* mPlayer = nullptr;
+    bool mHasAudio = false;
+    bool mMuted = false;
+    float mVolume = 1.0f;
+    QImage mPicture;
+    double mPictureTime = -1;
     QTimer* timeObserver = nullptr;
     QMetaObject::Connection itemEndObserver;
     bool mReady = false;          // the picture is shown and readiness was posted
     bool mEndNotice = false;
+    bool mPrepared = false;
     bool m_bRender360 = false;
     bool mFitToBounds = false;    // the last fit was for the whole view: refit on resize
     float m_fPlaySpeed = 1.0f;
