@@ -128,12 +128,14 @@ void LoopbackHttpServer::onNewConnection()
         auto* connection = new Connection;
         connection->socket = socket;
         mConnections[socket] = connection;
+        ++mOpen;
         connect(socket, &QTcpSocket::readyRead, this, [this, connection] { readFrom(connection); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             auto found = mConnections.find(socket);
             if (found != mConnections.end()) {
                 delete found->second;
                 mConnections.erase(found);
+                --mOpen;
             }
             socket->deleteLater();
         });

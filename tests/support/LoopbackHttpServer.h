@@ -68,6 +68,7 @@ public:
     int requestCount() const;
     qint64 bodyBytesReceived() const { return mBodyBytes.load(); } // of all requests
     bool isStalled() const { return mStalled.load(); }
+    int openConnections() const { return mOpen.load(); }
 
 signals:
     void requestReceived();
@@ -91,4 +92,5 @@ private:
     qint64 mCloseAfter = -1;
     std::atomic<qint64> mBodyBytes{0};
     std::atomic<bool> mStalled{false};
+    std::atomic<int> mOpen{0};
 };

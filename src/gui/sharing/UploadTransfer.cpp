@@ -62,8 +62,8 @@ void UploadTransfer::start()
         fail(-int(QNetworkReply::ProtocolUnknownError), "Protocol \"" + mAddress.scheme() + "\" is unknown");
         return;
     }
-    auto* tls = secure ? new QSslSocket(this) : nullptr;
-    mSocket = tls ? tls : static_cast<QAbstractSocket*>(new QTcpSocket(this));
+    mTls = secure ? new QSslSocket(this) : nullptr;
+    mSocket = mTls ? mTls : static_cast<QAbstractSocket*>(new QTcpSocket(this));
     mSocket->setProxy(mProxy);
     connect(mSocket, &QAbstractSocket::bytesWritten, this, &UploadTransfer::onBytesWritten);
     connect(mSocket, &QAbstractSocket::readyRead, this, &UploadTransfer::onReadyRead);
@@ -71,9 +71,11 @@ void UploadTransfer::start()
     connect(mSocket, &QAbstractSocket::errorOccurred, this, &UploadTransfer::onSocketError);
     mIdleTimer.start();
     const quint16 port = quint16(mAddress.port(secure ? 443 : 80));
-    if (tls) {
-        connect(tls, &QSslSocket::encrypted, this, &UploadTransfer::onConnected);
-        tls->connectToHostEncrypted(mAddress.host(), port);
+    if (mTls) {
+        connect(mTls, &QSslSocket::encrypted, this, &UploadTransfer::onConnected);
+        // bytesWritten() tells what was encrypted; this, what left for the network.
+        connect(mTls, &QSslSocket::encryptedBytesWritten, this, &UploadTransfer::onWireWritten);
+        mTls->connectToHostEncrypted(mAddress.host(), port);
     } else {
         connect(mSocket, &QAbstractSocket::connected, this, &UploadTransfer::onConnected);
         mSocket->connectToHost(mAddress.host(), port);
@@ -88,7 +90,7 @@ void UploadTransfer::onConnected()
 
 void UploadTransfer::sendMore()
 {
-    while (!mEnded && mSocket->bytesToWrite() < kMaxQueued && mBody->pos() < mBody->size()) {
+    while (!mEnded && queued() < kMaxQueued && mBody->pos() < mBody->size()) {
         const qint64 count = std::min(kBlockSize, mBody->size() - mBody->pos());
         // A new block each time: the socket may still hold on to the last one.
         mBlock = QByteArray(count, Qt::Uninitialized);
@@ -100,17 +102,29 @@ void UploadTransfer::sendMore()
     }
 }
 
+qint64 UploadTransfer::queued() const
+{
+    return mSocket->bytesToWrite() + (mTls ? mTls->encryptedBytesToWrite() : 0);
+}
+
 void UploadTransfer::onBytesWritten(qint64 count)
 {
     if (mEnded)
         return;
     mOnWire += count;
-    mIdleTimer.start();
     reportProgress();
-    if (!allSent())
-        sendMore();
-    else if (mAnswered)
+    if (allSent() && mAnswered)
         succeed();
+    else
+        onWireWritten();
+}
+
+void UploadTransfer::onWireWritten()
+{
+    if (mEnded)
+        return;
+    mIdleTimer.start();
+    sendMore();
 }
 
 void UploadTransfer::onReadyRead()

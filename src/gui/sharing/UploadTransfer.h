@@ -17,6 +17,7 @@
 
 #include <memory>
 
+class QSslSocket;
 class UploadBodyDevice;
 
 class UploadTransfer : public QObject {
@@ -39,7 +40,9 @@ signals:
 private:
     void onConnected();
     void sendMore();
+    qint64 queued() const;
     void onBytesWritten(qint64 count);
+    void onWireWritten();
     void onReadyRead();
     void onClosed();
     void onSocketError(QAbstractSocket::SocketError error);
@@ -56,11 +59,12 @@ private:
     UploadBodyDevice* mBody; // a child
     QNetworkProxy mProxy;
     QAbstractSocket* mSocket = nullptr;
+    QSslSocket* mTls = nullptr; // the same socket when the address is encrypted
     HttpResponseParser mAnswer;
     QTimer mIdleTimer;
     QTimer mProgressTimer;
     QByteArray mBlock;
-    qint64 mOnWire = 0;   // bytes of the request the system has taken
+    qint64 mOnWire = 0;   // bytes of the request written out (encrypted, on a secure connection)
     qint64 mReported = 0; // body bytes last reported sent
     bool mAnswered = false; // a success answer came before the last byte was out
     bool mEnded = false;
