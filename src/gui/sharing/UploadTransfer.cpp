@@ -39,7 +39,7 @@ QNetworkReply::NetworkError networkError(QAbstractSocket::SocketError error)
 UploadTransfer::UploadTransfer(const QUrl& address, QByteArray head, std::unique_ptr<UploadBodyDevice> body,
                                const QNetworkProxy& proxy, int timeoutMs)
     : mAddress(address), mHead(std::move(head)), mBody(body.release()), mProxy(proxy), mIdleTimer(this),
-      mProgressTimer(this)
+      mProgressTimer(this), mBlock(kBlockSize, Qt::Uninitialized)
 {
     mBody->setParent(this); // moves to the transfer's thread with it
     mIdleTimer.setSingleShot(true);
@@ -72,7 +72,8 @@ void UploadTransfer::start()
     mIdleTimer.start();
     const quint16 port = quint16(mAddress.port(secure ? 443 : 80));
     if (mTls) {
-        connect(mTls, &QSslSocket::encrypted, this, &UploadTransfer::onConnected);
+        // Out of the signal: what is written while it is emitted goes out after later writes.
+        connect(mTls, &QSslSocket::encrypted, this, &UploadTransfer::onConnected, Qt::QueuedConnection);
         // bytesWritten() tells what was encrypted; this, what left for the network.
         connect(mTls, &QSslSocket::encryptedBytesWritten, this, &UploadTransfer::onWireWritten);
         mTls->connectToHostEncrypted(mAddress.host(), port);
@@ -84,7 +85,7 @@ void UploadTransfer::start()
 
 void UploadTransfer::onConnected()
 {
-    mSocket->write(mHead);
+    mSocket->write(mHead.constData(), mHead.size());
     sendMore();
 }
 
@@ -92,13 +93,11 @@ void UploadTransfer::sendMore()
 {
     while (!mEnded && queued() < kMaxQueued && mBody->pos() < mBody->size()) {
         const qint64 count = std::min(kBlockSize, mBody->size() - mBody->pos());
-        // A new block each time: the socket may still hold on to the last one.
-        mBlock = QByteArray(count, Qt::Uninitialized);
         if (mBody->read(mBlock.data(), count) != count) {
             fail(FacebookUploadRequest::kFileUnreadable, "The recording could not be read.");
             return;
         }
-        mSocket->write(mBlock);
+        mSocket->write(mBlock.constData(), count);
     }
 }
 
