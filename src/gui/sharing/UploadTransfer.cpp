@@ -65,17 +65,13 @@ void UploadTransfer::start()
     mTls = secure ? new QSslSocket(this) : nullptr;
     mSocket = mTls ? mTls : static_cast<QAbstractSocket*>(new QTcpSocket(this));
     mSocket->setProxy(mProxy);
-    connect(mSocket, &QAbstractSocket::bytesWritten, this, &UploadTransfer::onBytesWritten);
     connect(mSocket, &QAbstractSocket::readyRead, this, &UploadTransfer::onReadyRead);
     connect(mSocket, &QAbstractSocket::disconnected, this, &UploadTransfer::onClosed);
     connect(mSocket, &QAbstractSocket::errorOccurred, this, &UploadTransfer::onSocketError);
     mIdleTimer.start();
     const quint16 port = quint16(mAddress.port(secure ? 443 : 80));
     if (mTls) {
-        // Out of the signal: what is written while it is emitted goes out after later writes.
-        connect(mTls, &QSslSocket::encrypted, this, &UploadTransfer::onConnected, Qt::QueuedConnection);
-        // bytesWritten() tells what was encrypted; this, what left for the network.
-        connect(mTls, &QSslSocket::encryptedBytesWritten, this, &UploadTransfer::onWireWritten);
+        connect(mTls, &QSslSocket::encrypted, this, &UploadTransfer::onConnected);
         mTls->connectToHostEncrypted(mAddress.host(), port);
     } else {
         connect(mSocket, &QAbstractSocket::connected, this, &UploadTransfer::onConnected);
@@ -85,6 +81,13 @@ void UploadTransfer::start()
 
 void UploadTransfer::onConnected()
 {
+    // The signals that pace the body only from here: the handshake's own bytes fire
+    // encryptedBytesWritten() too, and a body block queued then would go out ahead of the head.
+    connect(mSocket, &QAbstractSocket::bytesWritten, this, &UploadTransfer::onBytesWritten);
+    if (mTls) {
+        // bytesWritten() tells what was encrypted; this, what left for the network.
+        connect(mTls, &QSslSocket::encryptedBytesWritten, this, &UploadTransfer::onWireWritten);
+    }
     mSocket->write(mHead.constData(), mHead.size());
     sendMore();
 }

@@ -1,7 +1,8 @@
 // The upload request against a loopback host running on a thread of its own: the exact bytes
-// arrive whatever the window's thread does meanwhile, and every early end is reported once,
+// arrive, in plain text and encrypted, whatever the window's thread does meanwhile, and every early end is reported once,
 // as a failure, with nothing sent or reported after it.
 #include "LoopbackHttpServer.h"
+#include "SelfSignedIdentity.h"
 #include "SharingTestSupport.h"
 #include "WaitFor.h"
 
@@ -30,8 +31,10 @@ constexpr qint64 kBigFile = 48 << 20; // more than the connection's buffers hold
 // thread is busy.
 class ThreadedServer {
 public:
-    ThreadedServer()
+    explicit ThreadedServer(const QSslConfiguration& encryption = QSslConfiguration())
     {
+        if (!encryption.isNull())
+            mServer->setEncryption(encryption);
         mServer->moveToThread(&mThread);
         mThread.start();
         run([this] { mListening = mServer->listen(); });
@@ -51,6 +54,19 @@ private:
     QThread mThread;
     LoopbackHttpServer* mServer = new LoopbackHttpServer;
     bool mListening = false;
+};
+
+// Clients made while it lives trust the loopback host's certificate, as they would a public one.
+class TrustedForTheTest {
+public:
+    explicit TrustedForTheTest(const SelfSignedIdentity& identity) : mSaved(QSslConfiguration::defaultConfiguration())
+    {
+        QSslConfiguration::setDefaultConfiguration(identity.trustedBy(mSaved));
+    }
+    ~TrustedForTheTest() { QSslConfiguration::setDefaultConfiguration(mSaved); }
+
+private:
+    QSslConfiguration mSaved;
 };
 
 struct Reports {
@@ -109,36 +125,46 @@ QByteArray sha256(const QByteArray& bytes)
 
 TEST_F(FacebookUploadRequestTest, TheHostGetsTheExactRequestWhileTheWindowsThreadIsBusy)
 {
-    ThreadedServer server;
-    ASSERT_TRUE(server.listening());
-    server.run([&] { server->route("/me/videos", [](const LoopbackHttpServer::Request&) { return Answer::text("{\"id\":\"5\"}"); }); });
-    const QString path = recording(24 << 20);
-    Reports reports;
-    auto request = start(server->baseUrl(), path, reports);
+    const SelfSignedIdentity identity;
+    ASSERT_TRUE(identity.isValid()) << identity.error().toStdString();
+    const TrustedForTheTest trust(identity);
+    for (const bool encrypted : {false, true}) {
+        SCOPED_TRACE(encrypted ? "https" : "http");
+        ThreadedServer server(encrypted ? identity.serverConfiguration() : QSslConfiguration());
+        ASSERT_TRUE(server.listening());
+        server.run([&] { server->route("/me/videos", [](const LoopbackHttpServer::Request&) { return Answer::text("{\"id\":\"5\"}"); }); });
+        const QString path = recording(24 << 20);
+        Reports reports;
+        auto request = start(server->baseUrl(), path, reports);
 
-    // No events run here: the body must reach the host without this thread.
-    EXPECT_TRUE(sleepUntil([&] { return server->bodyBytesReceived() == request->bodyLength(); }));
-    ASSERT_TRUE(waitFor([&] { return reports.ended(); }));
+        // No events run here: the body must reach the host without this thread.
+        EXPECT_TRUE(sleepUntil([&] { return server->bodyBytesReceived() == request->bodyLength(); }));
+        ASSERT_TRUE(waitFor([&] { return reports.ended(); }));
 
-    EXPECT_EQ(reports.finished, 1);
-    EXPECT_EQ(reports.failures, 0);
-    EXPECT_EQ(reports.received, "{\"id\":\"5\"}");
-    EXPECT_FALSE(request->isRunning());
-    ASSERT_FALSE(reports.sent.isEmpty());
-    EXPECT_TRUE(std::is_sorted(reports.sent.begin(), reports.sent.end()));
-    EXPECT_EQ(reports.sent.last(), request->bodyLength());
-    EXPECT_EQ(reports.total, request->bodyLength());
+        EXPECT_EQ(reports.finished, 1);
+        EXPECT_EQ(reports.failures, 0);
+        EXPECT_EQ(reports.received, "{\"id\":\"5\"}");
+        EXPECT_FALSE(request->isRunning());
+        ASSERT_FALSE(reports.sent.isEmpty());
+        EXPECT_TRUE(std::is_sorted(reports.sent.begin(), reports.sent.end()));
+        EXPECT_EQ(reports.sent.last(), request->bodyLength());
+        EXPECT_EQ(reports.total, request->bodyLength());
 
-    const auto requests = server->requests();
-    ASSERT_EQ(requests.size(), 1);
-    EXPECT_TRUE(requests[0].head.startsWith("POST /me/videos?access_token=T0KEN&title=Fahrt%201&description= HTTP/1.1\r\n"));
-    EXPECT_EQ(requests[0].header("Host"), "127.0.0.1:" + QByteArray::number(server->port()));
-    EXPECT_EQ(requests[0].header("Content-Length"), QByteArray::number(request->bodyLength()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray expected = QByteArray::fromStdString(pmUploadBodyHead("FILE0001.MOV")) + file.readAll()
-        + QByteArray::fromStdString(pmUploadBodyTail());
-    EXPECT_EQ(sha256(requests[0].body), sha256(expected));
+        const auto requests = server->requests();
+        ASSERT_EQ(requests.size(), 1);
+        EXPECT_TRUE(requests[0].head.startsWith("POST /me/videos?access_token=T0KEN&title=Fahrt%201&description= HTTP/1.1\r\n"));
+        const QByteArray host = "127.0.0.1:" + QByteArray::number(server->port());
+        EXPECT_EQ(requests[0].header("Host"), host);
+        EXPECT_EQ(requests[0].header("Content-Length"), QByteArray::number(request->bodyLength()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray body = QByteArray::fromStdString(pmUploadBodyHead("FILE0001.MOV")) + file.readAll()
+            + QByteArray::fromStdString(pmUploadBodyTail());
+        const QByteArray head = QByteArray::fromStdString(pmUploadRequestHead(
+            "/me/videos?access_token=T0KEN&title=Fahrt%201&description=", host.toStdString(), body.size()));
+        // The whole request, so that a head overtaken by body bytes shows.
+        EXPECT_EQ(sha256(requests[0].raw()), sha256(head + body));
+    }
 }
 
 TEST_F(FacebookUploadRequestTest, EveryEarlyEndIsOneFailureWithItsCode)
