@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -212,6 +213,23 @@ TEST_F(FacebookUploadRequestTest, EveryEarlyEndIsOneFailureWithItsCode)
         server.run([&] { server->resumeReading(); }); // a stalled host sees the close once it reads
         EXPECT_TRUE(waitFor([&] { return server->openConnections() == 0; }));
     }
+}
+
+TEST_F(FacebookUploadRequestTest, AHostWithAnUntrustedCertificateGetsNothing)
+{
+    const SelfSignedIdentity identity;
+    ASSERT_TRUE(identity.isValid()) << identity.error().toStdString();
+    ThreadedServer server(identity.serverConfiguration());
+    ASSERT_TRUE(server.listening());
+    Reports reports;
+    auto request = start(server->baseUrl(), recording(3000), reports);
+
+    ASSERT_TRUE(waitFor([&] { return reports.ended(); }));
+    EXPECT_EQ(reports.failures, 1);
+    EXPECT_EQ(reports.code, -int(QNetworkReply::SslHandshakeFailedError));
+    EXPECT_TRUE(waitFor([&] { return server->openConnections() == 0; }));
+    EXPECT_EQ(server->requestCount(), 0);
+    EXPECT_EQ(server->bodyBytesReceived(), 0);
 }
 
 TEST_F(FacebookUploadRequestTest, ARecordingCutShortMidUploadFails)
