@@ -1,11 +1,13 @@
 // Upload of one 1 GiB recording to a loopback server: the memory the program holds above its
 // idle size while the requests run (sampled every 20 ms), and the throughput against
 // `curl --data-binary @FILE` to the same server in the same run (three alternating rounds). The server runs on its own
-// thread, counting the body bytes without keeping them.
+// thread, counting the body bytes without keeping them. With --https the server encrypts, with
+// a certificate made for the run that both clients trust.
 //
-//   build/bench/upload_bench [WORK_FOLDER]   (writes a 1 GiB file there, default /tmp)
+//   build/bench/upload_bench [--https] [WORK_FOLDER]   (writes a 1 GiB file there, default /tmp)
 
 #include "LoopbackHttpServer.h"
+#include "SelfSignedIdentity.h"
 #include "sharing/FacebookUploadRequest.h"
 
 #include <QCoreApplication>
@@ -62,7 +64,9 @@ double mibPerSecond(qint64 bytes, qint64 ms)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("/tmp");
+    QStringList arguments = app.arguments().mid(1);
+    const bool https = arguments.removeAll("--https") > 0;
+    const QString folder = arguments.value(0, "/tmp");
     const QString path = folder + "/upload_bench_FILE0001.MOV";
     if (!writeRecording(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -71,6 +75,19 @@ int main(int argc, char** argv)
 
     QThread serverThread;
     auto* server = new LoopbackHttpServer;
+    const QString authorityPath = folder + "/upload_bench_ca.pem";
+    QStringList curlTrust;
+    if (https) {
+        const SelfSignedIdentity identity;
+        QFile authority(authorityPath);
+        if (!identity.isValid() || !authority.open(QIODevice::WriteOnly) || authority.write(identity.certificate().toPem()) < 0) {
+            std::fprintf(stderr, "no certificate: %s\n", qPrintable(identity.error()));
+            return 1;
+        }
+        server->setEncryption(identity.serverConfiguration());
+        QSslConfiguration::setDefaultConfiguration(identity.trustedBy(QSslConfiguration::defaultConfiguration()));
+        curlTrust = QStringList{"--cacert", authorityPath};
+    }
     server->setKeepBodies(false);
     server->route("/me/videos", [](const LoopbackHttpServer::Request&) { return LoopbackHttpServer::Answer::text("{\"id\":\"1\"}"); });
     server->moveToThread(&serverThread);
@@ -121,7 +138,7 @@ int main(int argc, char** argv)
         for (;;) {
             QProcess curl;
             clock.restart();
-            curl.start("curl", QStringList{"-sS", "-o", "/dev/null", "-H", "Content-Type: multipart/form-data"} + curlWay
+            curl.start("curl", QStringList{"-sS", "-o", "/dev/null", "-H", "Content-Type: multipart/form-data"} + curlTrust + curlWay
                                    + QStringList{address});
             curlOk = curl.waitForFinished(600000) && curl.exitCode() == 0;
             const qint64 curlMs = clock.elapsed();
@@ -143,6 +160,7 @@ int main(int argc, char** argv)
     serverThread.quit();
     serverThread.wait();
     QFile::remove(path);
+    QFile::remove(authorityPath);
 
     std::printf("upload of %lld bytes: %s, best %lld ms, %.0f MiB/s\n", (long long)body, ok ? "ok" : "FAILED",
                 (long long)bestOurs, mibPerSecond(body, bestOurs));

@@ -1,5 +1,5 @@
 // koriv-fuzz-seeds OUTDIR: writes a small seed corpus per fuzzer (OUTDIR/nmea, avi_track,
-// avi_check, mov_check, movie_trim), made with the same fixture builders as the tests.
+// avi_check, mov_check, movie_trim, http_answer), made with the same fixture builders as the tests.
 
 #include "NmeaWriter.h"
 #include "RiffWriter.h"
@@ -80,6 +80,10 @@ std::map<std::string, std::string> seeds()
         {"mov_check/version1", makeMp4(version1)},
         {"movie_trim/version0", movieTrimSeed({})},
         {"movie_trim/version1", movieTrimSeed(wideHeader)},
+        {"http_answer/length", "\x07HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n{\"id\":\"7\"}"},
+        {"http_answer/chunked", "\x05HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 201 Created\r\nTransfer-Encoding: chunked\r\n\r\n"
+                                "4;x=y\r\n{\"id\r\n0\r\nX-T: 1\r\n\r\n"},
+        {"http_answer/to_close", "\x01HTTP/1.0 500 Internal Server Error\r\n\r\nno video"},
     };
 }
 

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 fuzzers=("$@")
-((${#fuzzers[@]})) || fuzzers=(nmea avi_track avi_check mov_check movie_trim)
+((${#fuzzers[@]})) || fuzzers=(nmea avi_track avi_check mov_check movie_trim http_answer)
 build=${KORIV_FUZZ_BUILD_DIR:-build-fuzz}
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 

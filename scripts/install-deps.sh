@@ -21,6 +21,8 @@ packages=(
   fonts-dejavu-core gpsbabel
   # validating the GPX files the tests write against the GPX 1.1 schema
   libxml2-utils
+  # certificates made at test time for the loopback https host
+  openssl
   # the backup benchmark's peer for a second run over backed-up recordings
   rsync
   # a decimal-comma locale for the tests of locale-independent numbers

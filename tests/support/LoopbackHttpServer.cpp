@@ -1,7 +1,8 @@
 #include "LoopbackHttpServer.h"
 
+#include "EncryptingTcpServer.h"
+
 #include <QHostAddress>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -65,7 +66,7 @@ LoopbackHttpServer::Answer LoopbackHttpServer::Answer::text(const QByteArray& bo
     return answer;
 }
 
-LoopbackHttpServer::LoopbackHttpServer(QObject* parent) : QObject(parent), mServer(new QTcpServer(this))
+LoopbackHttpServer::LoopbackHttpServer(QObject* parent) : QObject(parent), mServer(new EncryptingTcpServer(this))
 {
     connect(mServer, &QTcpServer::newConnection, this, &LoopbackHttpServer::onNewConnection);
 }
@@ -74,6 +75,11 @@ LoopbackHttpServer::~LoopbackHttpServer()
 {
     for (auto& [socket, connection] : mConnections)
         delete connection;
+}
+
+void LoopbackHttpServer::setEncryption(const QSslConfiguration& configuration)
+{
+    mServer->setConfiguration(configuration);
 }
 
 bool LoopbackHttpServer::listen()
@@ -88,7 +94,7 @@ quint16 LoopbackHttpServer::port() const
 
 QString LoopbackHttpServer::baseUrl() const
 {
-    return QString("http://127.0.0.1:%1").arg(port());
+    return QString("%1://127.0.0.1:%2").arg(mServer->isEncrypting() ? "https" : "http").arg(port());
 }
 
 void LoopbackHttpServer::route(const QByteArray& path, Handler handler)
@@ -128,12 +134,14 @@ void LoopbackHttpServer::onNewConnection()
         auto* connection = new Connection;
         connection->socket = socket;
         mConnections[socket] = connection;
+        ++mOpen;
         connect(socket, &QTcpSocket::readyRead, this, [this, connection] { readFrom(connection); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             auto found = mConnections.find(socket);
             if (found != mConnections.end()) {
                 delete found->second;
                 mConnections.erase(found);
+                --mOpen;
             }
             socket->deleteLater();
         });

@@ -3,19 +3,21 @@
 // request byte for byte, and misbehaves on request (never answers, answers late, closes the
 // connection or stops reading part-way through a body). One request per connection; every
 // answer closes it. Counters may be read from another thread while the server runs on its own.
+// Speaks https instead when given a certificate.
 
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QPair>
+#include <QSslConfiguration>
 #include <QString>
 
 #include <atomic>
 #include <functional>
 #include <map>
 
-class QTcpServer;
+class EncryptingTcpServer;
 class QTcpSocket;
 
 class LoopbackHttpServer : public QObject {
@@ -49,9 +51,11 @@ public:
     explicit LoopbackHttpServer(QObject* parent = nullptr);
     ~LoopbackHttpServer() override;
 
+    // Connections are encrypted with the configuration's certificate and key; set before listen().
+    void setEncryption(const QSslConfiguration& configuration);
     bool listen();
     quint16 port() const;
-    QString baseUrl() const; // "http://127.0.0.1:PORT"
+    QString baseUrl() const; // "http://127.0.0.1:PORT", or https when encrypted
 
     // Requests for an unknown path go to the fallback, which answers 404 unless set.
     void route(const QByteArray& path, Handler handler);
@@ -68,6 +72,7 @@ public:
     int requestCount() const;
     qint64 bodyBytesReceived() const { return mBodyBytes.load(); } // of all requests
     bool isStalled() const { return mStalled.load(); }
+    int openConnections() const { return mOpen.load(); }
 
 signals:
     void requestReceived();
@@ -80,7 +85,7 @@ private:
     void finishRequest(Connection* connection);
     void answer(QTcpSocket* socket, const Answer& answer);
 
-    QTcpServer* mServer;
+    EncryptingTcpServer* mServer;
     std::map<QByteArray, Handler> mRoutes;
     Handler mFallback;
     std::map<QTcpSocket*, Connection*> mConnections;
@@ -91,4 +96,5 @@ private:
     qint64 mCloseAfter = -1;
     std::atomic<qint64> mBodyBytes{0};
     std::atomic<bool> mStalled{false};
+    std::atomic<int> mOpen{0};
 };

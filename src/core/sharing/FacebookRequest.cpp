@@ -117,6 +117,20 @@ std::string pmUploadBodyTail()
     return "\r\n--" + std::string(kUploadBoundary) + "--\r\n";
 }
 
+std::string pmUploadRequestHead(std::string_view target, std::string_view host, std::int64_t bodyLength)
+{
+    std::string head = "POST ";
+    head += target;
+    head += " HTTP/1.1\r\nHost: ";
+    head += host;
+    head += "\r\nContent-Type: ";
+    head += pmUploadContentTypeHeader();
+    head += "\r\nContent-Length: ";
+    head += std::to_string(bodyLength);
+    head += "\r\nUser-Agent: Mozilla/5.0\r\nConnection: close\r\n\r\n";
+    return head;
+}
+
 int pmUploadPercent(std::int64_t sent, std::int64_t expected)
 {
     if (expected <= 0)

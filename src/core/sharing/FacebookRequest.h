@@ -46,6 +46,11 @@ std::string pmUploadContentType(std::string_view fileName); // "video/mov" or "v
 std::string pmUploadBodyHead(std::string_view fileName);
 std::string pmUploadBodyTail();
 
+// The head of the upload request for the encoded path and query (target) and the Host value:
+// the request line and the headers, up to and with the empty line. One request per
+// connection, its body not compressed.
+std::string pmUploadRequestHead(std::string_view target, std::string_view host, std::int64_t bodyLength);
+
 // The percentage of a request's bytes sent, truncated; 0 while the total is unknown.
 int pmUploadPercent(std::int64_t sent, std::int64_t expected);
 

@@ -1,28 +1,50 @@
 #include "FacebookUploadRequest.h"
 
 #include "UploadBodyDevice.h"
+#include "UploadTransfer.h"
 #include "sharing/FacebookRequest.h"
 
 #include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QNetworkProxyFactory>
+#include <QThread>
 #include <QUrl>
 
 namespace {
 
 const char* const kVideosPath = "/me/videos";
 
-QNetworkRequest uploadRequest(const QUrl& address, qint64 bodyLength)
+// The proxy the manager would choose for the address; only a tunnelling one can carry a
+// request written on a socket of our own (an encrypted one could not go through any other).
+QNetworkProxy proxyFor(const QNetworkAccessManager& manager, const QUrl& address)
 {
-    QNetworkRequest request(address);
-    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setRawHeader("Content-Type", QByteArray::fromStdString(pmUploadContentTypeHeader()));
-    request.setRawHeader("Content-Length", QByteArray::number(bodyLength));
-    return request;
+    QList<QNetworkProxy> proxies{manager.proxy()};
+    if (manager.proxy().type() == QNetworkProxy::DefaultProxy) {
+        const QNetworkProxyQuery query(address);
+        proxies = manager.proxyFactory() ? manager.proxyFactory()->queryProxy(query)
+                                         : QNetworkProxyFactory::proxyForQuery(query);
+    }
+    for (const QNetworkProxy& proxy : proxies) {
+        if (proxy.type() == QNetworkProxy::NoProxy || (proxy.capabilities() & QNetworkProxy::TunnelingCapability))
+            return proxy;
+    }
+    return QNetworkProxy(QNetworkProxy::NoProxy);
+}
+
+QByteArray requestHead(const QUrl& address, qint64 bodyLength)
+{
+    QByteArray target = address.path(QUrl::FullyEncoded).toUtf8();
+    if (target.isEmpty())
+        target = "/";
+    if (address.hasQuery())
+        target += '?' + address.query(QUrl::FullyEncoded).toUtf8();
+    QByteArray host = address.host(QUrl::FullyEncoded).toUtf8();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    const int defaultPort = address.scheme() == "https" ? 443 : 80;
+    if (address.port(defaultPort) != defaultPort)
+        host += ':' + QByteArray::number(address.port());
+    return QByteArray::fromStdString(pmUploadRequestHead(target.toStdString(), host.toStdString(), bodyLength));
 }
 
 } // namespace
@@ -30,13 +52,22 @@ QNetworkRequest uploadRequest(const QUrl& address, qint64 bodyLength)
 FacebookUploadRequest::FacebookUploadRequest(QNetworkAccessManager* manager, QObject* parent)
     : QObject(parent), mManager(manager)
 {
-    mIdleTimer.setSingleShot(true);
-    connect(&mIdleTimer, &QTimer::timeout, this, [this] { fail(kTimedOut, "The request timed out."); });
 }
 
 FacebookUploadRequest::~FacebookUploadRequest()
 {
     cancel();
+}
+
+// What a cancelled transfer left queued is dropped.
+template <typename... Args>
+void FacebookUploadRequest::follow(void (UploadTransfer::*signal)(Args...),
+                                   void (FacebookUploadRequest::*handler)(Args...))
+{
+    connect(mTransfer, signal, this, [this, handler, run = mRun](Args... args) {
+        if (run == mRun)
+            (this->*handler)(args...);
+    });
 }
 
 bool FacebookUploadRequest::start(const QString& videoBase, const QString& token, const QString& path,
@@ -45,45 +76,39 @@ bool FacebookUploadRequest::start(const QString& videoBase, const QString& token
     cancel();
     mToken = token;
     const QString fileName = QFileInfo(path).fileName();
-    mBody = new UploadBodyDevice(QByteArray::fromStdString(pmUploadBodyHead(fileName.toStdString())), path,
-                                 QByteArray::fromStdString(pmUploadBodyTail()), this);
-    if (!mBody->open(QIODevice::ReadOnly)) {
-        delete mBody;
-        mBody = nullptr;
+    auto body = std::make_unique<UploadBodyDevice>(QByteArray::fromStdString(pmUploadBodyHead(fileName.toStdString())),
+                                                   path, QByteArray::fromStdString(pmUploadBodyTail()));
+    if (!body->open(QIODevice::ReadOnly))
         return false;
-    }
-    mBodyLength = mBody->size();
-    mFileSize = mBody->fileSize();
+    mBodyLength = body->size();
+    mFileSize = body->fileSize();
     const std::string query = pmUploadQuery(token.toStdString(), title.toStdString(), description.toStdString());
     const QUrl address(videoBase + kVideosPath + QString::fromStdString(query));
-    mReply = mManager->post(uploadRequest(address, mBodyLength), mBody);
-    mIdleTimer.setInterval(timeoutMs);
-    mIdleTimer.start();
-    connect(mReply, &QNetworkReply::uploadProgress, this, [this](qint64 sent, qint64 total) {
-        mIdleTimer.start();
-        emit bytesSent(sent, total);
-    });
-    connect(mReply, &QNetworkReply::readyRead, this, [this] {
-        mIdleTimer.start();
-        emit dataReceived(mReply->readAll());
-    });
-    connect(mReply, &QNetworkReply::finished, this, &FacebookUploadRequest::onReplyFinished);
+    mTransfer = new UploadTransfer(address, requestHead(address, mBodyLength), std::move(body),
+                                   proxyFor(*mManager, address), timeoutMs);
+    mThread = std::make_unique<QThread>();
+    mThread->setObjectName("upload");
+    mTransfer->moveToThread(mThread.get());
+    // Deleted on its own thread, where its socket lives, before the thread ends.
+    connect(mThread.get(), &QThread::finished, mTransfer, &QObject::deleteLater);
+    follow(&UploadTransfer::bytesSent, &FacebookUploadRequest::bytesSent);
+    follow(&UploadTransfer::dataReceived, &FacebookUploadRequest::dataReceived);
+    follow(&UploadTransfer::finished, &FacebookUploadRequest::onTransferFinished);
+    follow(&UploadTransfer::failed, &FacebookUploadRequest::fail);
+    mThread->start();
+    QMetaObject::invokeMethod(mTransfer, &UploadTransfer::start, Qt::QueuedConnection);
     return true;
 }
 
 void FacebookUploadRequest::cancel()
 {
-    mIdleTimer.stop();
-    if (mReply) {
-        mReply->disconnect(this);
-        mReply->abort();
-        mReply->deleteLater();
-        mReply = nullptr;
-    }
-    if (mBody) {
-        mBody->deleteLater();
-        mBody = nullptr;
-    }
+    ++mRun;
+    if (!mThread)
+        return;
+    mThread->quit();
+    mThread->wait();
+    mThread.reset();
+    mTransfer = nullptr;
 }
 
 QString FacebookUploadRequest::hideToken(const QString& text) const
@@ -93,23 +118,10 @@ QString FacebookUploadRequest::hideToken(const QString& text) const
     return QString::fromStdString(pmHideSecret(hidden.toStdString(), pmPercentEncodeQueryValue(mToken.toStdString())));
 }
 
-void FacebookUploadRequest::onReplyFinished()
+void FacebookUploadRequest::onTransferFinished()
 {
-    mIdleTimer.stop();
-    QNetworkReply* reply = mReply;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray rest = reply->readAll();
-    if (!rest.isEmpty())
-        emit dataReceived(rest);
-    // An error status means the service did not take the video, whatever the bytes sent.
-    if (status >= 400)
-        fail(status, reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
-    else if (reply->error() != QNetworkReply::NoError)
-        fail(-int(reply->error()), reply->errorString());
-    else {
-        cancel();
-        emit finished();
-    }
+    cancel();
+    emit finished();
 }
 
 void FacebookUploadRequest::fail(int code, const QString& description)

@@ -57,6 +57,17 @@ TEST(FacebookRequest, UploadFrameAroundTheFile)
     EXPECT_EQ(pmUploadQuery("T0k", "A&B=C#", ""), "?access_token=T0k&title=A%26B%3DC%23&description=");
 }
 
+TEST(FacebookRequest, UploadRequestHead)
+{
+    EXPECT_EQ(pmUploadRequestHead("/me/videos?access_token=T&title=a%20b&description=", "127.0.0.1:8080", 1234),
+              "POST /me/videos?access_token=T&title=a%20b&description= HTTP/1.1\r\n"
+              "Host: 127.0.0.1:8080\r\n"
+              "Content-Type: multipart/form-data; boundary=----------V2ymHFg03ehbqgZCaKO6jy\r\n"
+              "Content-Length: 1234\r\n"
+              "User-Agent: Mozilla/5.0\r\n"
+              "Connection: close\r\n\r\n");
+}
+
 TEST(FacebookRequest, PercentAndHiddenSecret)
 {
     EXPECT_EQ(pmUploadPercent(0, 0), 0);

@@ -1,6 +1,7 @@
 #include "SharingTestSupport.h"
 
 #include "WaitFor.h"
+#include "sharing/FacebookUploadRequest.h"
 
 #include <QApplication>
 #include <QFile>
@@ -82,6 +83,8 @@ bool waitForRequestsToEnd(const QObject* owner)
 {
     return waitFor([owner] {
         const QList<QNetworkReply*> replies = owner->findChildren<QNetworkReply*>();
-        return std::all_of(replies.begin(), replies.end(), [](const QNetworkReply* reply) { return reply->isFinished(); });
+        const QList<FacebookUploadRequest*> uploads = owner->findChildren<FacebookUploadRequest*>();
+        return std::all_of(replies.begin(), replies.end(), [](const QNetworkReply* reply) { return reply->isFinished(); })
+            && std::none_of(uploads.begin(), uploads.end(), [](const FacebookUploadRequest* upload) { return upload->isRunning(); });
     });
 }

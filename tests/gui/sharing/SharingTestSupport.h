@@ -31,6 +31,6 @@ public:
 // Writes a file of the given size whose bytes follow a pattern, and returns its path.
 QString writePatternFile(const QString& path, qint64 size);
 
-// Waits until every network request made under the owner has ended: after it, nothing more of
-// them reaches the host.
+// Waits until every network request and upload made under the owner has ended: after it,
+// nothing more of them reaches the host.
 bool waitForRequestsToEnd(const QObject* owner);
