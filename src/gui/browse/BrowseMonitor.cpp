@@ -42,12 +42,20 @@ void BrowseController::startMonitorFolder(const QString& folder)
         mCardAnnouncer = new CardAnnouncer(
             mWindow, [this](const QString& volume) { openFolder(volume); },
             [this](const QString& volume) { return isShownFrom(volume); }, this);
+        mCardAnnouncer->setBackupOffer(mCardBackupOffer);
     }
     QStringList paths;
     for (const std::string& path : pmMonitorPaths(folder.toStdString()))
         paths << QString::fromStdString(path);
     // Deliveries and the reaction below run on the main thread.
     _events->startWatchingPaths(paths, QCoreApplication::instance()->thread());
+}
+
+void BrowseController::setCardBackupOffer(CardBackupOffer offer)
+{
+    mCardBackupOffer = std::move(offer);
+    if (mCardAnnouncer)
+        mCardAnnouncer->setBackupOffer(mCardBackupOffer);
 }
 
 void BrowseController::stopMonitorFolder()
