@@ -3,6 +3,7 @@
 // copy that does not read back equal, reported while the older file of its name stays.
 
 #include "GuiTestSupport.h"
+#include "FolderFiles.h"
 #include "ModalScript.h"
 
 #include "LocalizedText.h"
@@ -27,17 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList namesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
 
 ino_t inodeOf(const QString& path)
 {
@@ -86,6 +76,9 @@ protected:
         ASSERT_TRUE(script.waitDone());
     }
 
+    std::string inDest(const QString& name) const { return dest.filePath(name).toStdString(); }
+    std::string onCard(const QString& name) const { return card.filePath("DCIM/" + name).toStdString(); }
+
     QTemporaryDir card;
     QTemporaryDir dest;
     ModalScript script;
@@ -103,7 +96,8 @@ TEST_F(BackupFlowTest, ASecondBackupCopiesNothingAndTheCopiesKeepTheirDays)
 
     backUpEverything();
     EXPECT_TRUE(script.messages().isEmpty()) << script.messages().join('\n').toStdString();
-    ASSERT_EQ(namesIn(dest.path()), names);
+    ASSERT_EQ(fileNamesIn(dest.path().toStdString()),
+              (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4", "FILE0003F.MP4"}));
     std::vector<ino_t> copies;
     for (const QString& name : names)
         copies.push_back(inodeOf(dest.filePath(name)));
@@ -154,9 +148,9 @@ TEST_F(BackupFlowTest, ACopyThatDoesNotReadBackEqualIsToldAndTheOlderFileStays)
     EXPECT_NE(pmLoadString("IDS_ERR_BACKUP_VERIFY_FAILED"), "IDS_ERR_BACKUP_VERIFY_FAILED");
     // The run stopped there: the first is copied, the older second kept, the third not started,
     // and no temporary file is left behind.
-    EXPECT_EQ(readAll(dest.filePath("FILE0001F.MP4")), readAll(card.filePath("DCIM/FILE0001F.MP4")));
-    EXPECT_EQ(readAll(dest.filePath("FILE0002F.MP4")), "older copy");
-    EXPECT_EQ(namesIn(dest.path()), (QStringList{"FILE0001F.MP4", "FILE0002F.MP4"}));
+    EXPECT_EQ(readFileBytes(inDest("FILE0001F.MP4")), readFileBytes(onCard("FILE0001F.MP4")));
+    EXPECT_EQ(readFileBytes(inDest("FILE0002F.MP4")), "older copy");
+    EXPECT_EQ(fileNamesIn(dest.path().toStdString()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
 
     // A sound medium: that one recording on its own replaces the older file.
     app->backupFlow().setCopyOptions({});
@@ -165,6 +159,6 @@ TEST_F(BackupFlowTest, ACopyThatDoesNotReadBackEqualIsToldAndTheOlderFileStays)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app->isBackupRunning(); }, 20000));
     ASSERT_TRUE(script.waitDone());
     EXPECT_EQ(script.messages().size(), 1);
-    EXPECT_EQ(readAll(dest.filePath("FILE0002F.MP4")), readAll(card.filePath("DCIM/FILE0002F.MP4")));
-    EXPECT_EQ(namesIn(dest.path()), (QStringList{"FILE0001F.MP4", "FILE0002F.MP4"}));
+    EXPECT_EQ(readFileBytes(inDest("FILE0002F.MP4")), readFileBytes(onCard("FILE0002F.MP4")));
+    EXPECT_EQ(fileNamesIn(dest.path().toStdString()), (std::vector<std::string>{"FILE0001F.MP4", "FILE0002F.MP4"}));
 }

@@ -3,6 +3,7 @@
 // the backup among its answers, and the backup copies the card's event recordings only.
 
 #include "GuiTestSupport.h"
+#include "FolderFiles.h"
 #include "ModalScript.h"
 #include "TmpfsMount.h"
 
@@ -29,17 +30,6 @@
 namespace {
 
 constexpr std::uint64_t kCardSize = 4 << 20;
-
-QStringList namesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList buttonTexts(QMessageBox* box)
 {
@@ -151,10 +141,10 @@ TEST_F(CardBackupTest, WithTheSettingOnTheQuestionOffersTheBackupOfTheEventRecor
     EXPECT_EQ(app->progressDlg()->percent(), 100);
 
     // The event recordings and their log, as on the card; the card itself is not opened.
-    EXPECT_EQ(namesIn(dest.path()), (QStringList{"EMER0001F.MP4", "EMER0001F.NMEA", "EVEN0003R.MP4"}));
+    EXPECT_EQ(fileNamesIn(dest.path().toStdString()), (std::vector<std::string>{"EMER0001F.MP4", "EMER0001F.NMEA", "EVEN0003R.MP4"}));
     for (const QString name : {"EMER0001F.MP4", "EVEN0003R.MP4"}) {
         const QFileInfo copy(dest.filePath(name)), original(cardRoot + "/DCIM/100MEDIA/" + name);
-        EXPECT_EQ(readAll(copy.filePath()), readAll(original.filePath()));
+        EXPECT_EQ(readFileBytes(copy.filePath().toStdString()), readFileBytes(original.filePath().toStdString()));
         EXPECT_EQ(copy.lastModified(), original.lastModified());
     }
     EXPECT_EQ(app->currentFolder(), folder.path());

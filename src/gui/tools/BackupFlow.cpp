@@ -10,6 +10,7 @@
 #include "Preferences.h"
 #include "browse/BrowseController.h"
 #include "controls/FileDialog.h"
+#include "playback/PlaybackController.h"
 #include "util/FileQueries.h"
 
 #include <algorithm>
@@ -20,7 +21,8 @@ constexpr int kUploadSelectionLimit = 10;
 
 } // namespace
 
-BackupFlow::BackupFlow(BrowseController& browse, QObject* parent) : QObject(parent), mBrowse(browse)
+BackupFlow::BackupFlow(BrowseController& browse, PlaybackController& playback, QObject* parent)
+    : QObject(parent), mBrowse(browse), mPlayback(playback)
 {
     connect(&mSession, &BackupSession::finished, this, &BackupFlow::finishBackup);
 }
@@ -40,6 +42,7 @@ void BackupFlow::onButtonBackup()
 {
     if (mBrowse.playlist().empty() || mSession.isRunning())
         return;
+    mPlayback.pausePlayback();
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.removeObserver(this, kUploadVideoChangedNotification);
     center.addObserver(this, kUploadVideoChangedNotification, [this](const Notification& n) { UploadVideoChanged(n); });

@@ -17,6 +17,7 @@
 
 class BackupDlg;
 class BrowseController;
+class PlaybackController;
 class ProgressDlg;
 struct Notification;
 class QWidget;
@@ -27,7 +28,7 @@ public:
     // Why the selection dialog is open.
     enum class Purpose { Backup, Upload };
 
-    explicit BackupFlow(BrowseController& browse, QObject* parent = nullptr);
+    BackupFlow(BrowseController& browse, PlaybackController& playback, QObject* parent = nullptr);
     ~BackupFlow() override;
 
     void setWindow(QWidget* window);
@@ -57,6 +58,7 @@ private:
     void finishBackup();
 
     BrowseController& mBrowse;
+    PlaybackController& mPlayback;
     QWidget* mWindow = nullptr;
     Purpose mPurpose = Purpose::Backup;
     QList<int> mSelFileIndexSet;
