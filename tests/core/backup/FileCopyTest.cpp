@@ -45,6 +45,7 @@ std::vector<std::string> namesIn(const std::string& folder)
 struct CopyMode {
     bool kernel;
     size_t block;
+    bool verify = true; // a verified copy goes through the buffer whatever kernel says
 };
 
 class FileCopyModes : public ::testing::TestWithParam<CopyMode> {
@@ -54,6 +55,7 @@ protected:
         CopyOptions o;
         o.kernelCopy = GetParam().kernel;
         o.blockSize = GetParam().block;
+        o.verify = GetParam().verify;
         return o;
     }
 };
@@ -110,7 +112,7 @@ TEST_P(FileCopyModes, ASourceCutShortMidCopyFailsAndRemovesThePartialFile)
 
 INSTANTIATE_TEST_SUITE_P(FileCopy, FileCopyModes,
                          ::testing::Values(CopyMode{true, kCopyBlockSize}, CopyMode{false, kCopyBlockSize},
-                                           CopyMode{false, 1024}));
+                                           CopyMode{false, 1024}, CopyMode{true, kCopyBlockSize, false}));
 
 TEST(FileCopy, ReplacesAnExistingFileOnlyWithTheCompleteCopy)
 {
