@@ -34,7 +34,7 @@ std::size_t alignedUp(std::size_t length, std::size_t alignment)
 } // namespace
 
 CopyReadBack::CopyReadBack(int fd, CopyControl* control, const CopyOptions& options)
-    : mFd(fd), mDirectFd(openDirect(fd)), mControl(control), mOptions(options),
+    : mFd(fd), mDirectFd(options.directReadBack ? openDirect(fd) : -1), mControl(control), mOptions(options),
       mBuffer(static_cast<char*>(std::aligned_alloc(kAlignment, kBlockSize)), &std::free),
       mThread(&CopyReadBack::run, this)
 {

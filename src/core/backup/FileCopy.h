@@ -42,6 +42,9 @@ struct CopyOptions {
     // Hashes the source while copying, then reads the copy back from the medium (past the
     // page cache) and compares.
     bool verify = true;
+    // Reads the copy back with O_DIRECT where the file system allows; false (as where it does
+    // not) drops the copy from the page cache once it is on the disk and reads it again.
+    bool directReadBack = true;
     std::size_t blockSize = kCopyBlockSize;
     // Moves the bytes of a copy that is not verified with copy_file_range where the file
     // systems allow; otherwise (and always for a verified copy, whose bytes are hashed on the
