@@ -2,6 +2,7 @@
 // when the backup folder is opened, a second backup that copies nothing and says so, and a
 // copy that does not read back equal, reported while the older file of its name stays.
 
+#include "BackupScript.h"
 #include "GuiTestSupport.h"
 #include "FolderFiles.h"
 #include "ModalScript.h"
@@ -9,7 +10,6 @@
 #include "LocalizedText.h"
 #include "ToolbarView.h"
 #include "controls/BitmapButton.h"
-#include "tools/BackupDlg.h"
 #include "tools/BackupMessages.h"
 #include "tools/ProgressDlg.h"
 #include "util/CalendarDate.h"
@@ -17,8 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -62,14 +60,7 @@ protected:
     // Every row through the selection dialog, the folder through its chooser, to the run's end.
     void backUpEverything()
     {
-        script.then<BackupDlg>([](BackupDlg* dialog) {
-            QTableWidget* table = dialog->tableView();
-            QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
-                              table->visualRect(table->model()->index(0, 0)).center());
-            QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
-            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-        });
-        script.answerFileDialog(dest.path());
+        scriptBackupOfEveryRow(script, dest.path());
         QTest::mouseClick(app->toolbarView()->oBackupBtn(), Qt::LeftButton);
         ASSERT_TRUE(script.waitDone());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !app->isBackupRunning(); }, 20000));
