@@ -103,6 +103,7 @@ double timeCp(const std::string& source, const std::string& folder)
 // Peak resident memory (KiB) of a child that makes one verified copy.
 long childPeakKiB(const std::string& source, const std::string& folder)
 {
+    fs::remove(copyOf(source, folder)); // a copy left there would be skipped, not made
     const pid_t pid = ::fork();
     if (pid == 0) {
         CopyControl control;

@@ -145,7 +145,11 @@ TEST_F(AppDelegateTest, SettingsMenuChecksTheStoredLanguageAndSkin)
     saveSkinId(2);
     std::unique_ptr<QMenu> menu(app->toolbarView()->buildSettingsMenu());
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 4);
+    // The backup of inserted cards, off until asked for.
+    EXPECT_TRUE(items[2]->isCheckable());
+    EXPECT_FALSE(items[2]->isChecked());
+    EXPECT_EQ(items[3]->text(), pmLoadString("IDS_ABOUT"));
     QMenu* languages = items[0]->menu();
     QMenu* skins = items[1]->menu();
     ASSERT_EQ(languages->actions().size(), 22);

@@ -3,6 +3,7 @@
 // removed, a second run tells how many recordings were already there, and an inserted card's
 // event recordings are backed up when the setting asks for it.
 
+#include "BackupScript.h"
 #include "GuiTestSupport.h"
 #include "ModalScript.h"
 #include "TmpfsMount.h"
@@ -12,7 +13,6 @@
 #include "Preferences.h"
 #include "ToolbarView.h"
 #include "controls/BitmapButton.h"
-#include "tools/BackupDlg.h"
 #include "tools/BackupMessages.h"
 #include "tools/BackupSession.h"
 #include "tools/CardBackup.h"
@@ -23,8 +23,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -70,14 +68,7 @@ TEST(BackupThroughTheWindow, TheBackupFolderShowsEachRecordingOnItsOwnDay)
     ASSERT_EQ(app->playlist().count(), 3);
 
     ModalScript script;
-    script.then<BackupDlg>([](BackupDlg* dialog) {
-        QTableWidget* table = dialog->tableView();
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          table->visualRect(table->model()->index(0, 0)).center());
-        QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
-        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    });
-    script.answerFileDialog(dest.path());
+    scriptBackupOfEveryRow(script, dest.path());
     QTest::mouseClick(app->toolbarView()->oBackupBtn(), Qt::LeftButton);
     ASSERT_TRUE(script.waitDone());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !app->isBackupRunning(); }, 20000));

@@ -13,8 +13,10 @@ bool count(BackupResult& result, const BackupItem& item, BackupStatus status)
         ++result.copied;
         result.bytesCopied += item.size;
         return true;
-    case BackupStatus::Skipped:
     case BackupStatus::SameFile:
+        ++result.sameFile;
+        [[fallthrough]];
+    case BackupStatus::Skipped:
         ++result.skipped;
         return true;
     case BackupStatus::Cancelled:

@@ -15,6 +15,7 @@
 struct BackupResult {
     int copied = 0;     // recordings copied by this run
     int skipped = 0;    // recordings already there: an earlier copy, or the source itself
+    int sameFile = 0;   // of the skipped, those that were the source itself
     int failed = 0;     // the recording the run stopped at (0 or 1)
     int notStarted = 0; // recordings left after a failure or cancel, the interrupted one included
     int logsCopied = 0;

@@ -35,7 +35,9 @@ BlockCopier::BlockCopier(int in, int out, CopyControl* control, const CopyOption
 
 BackupStatus BlockCopier::copy()
 {
-    bool kernel = mOptions.kernelCopy;
+    // A copy to be checked needs its bytes in hand: through the buffer they are read once,
+    // where the kernel's copy would have them read again from the page cache.
+    bool kernel = mOptions.kernelCopy && !mVerifier;
     for (;;) {
         const long moved = kernel ? kernelBlock() : bufferBlock();
         if (moved == kFallBack) {
@@ -89,8 +91,6 @@ long BlockCopier::kernelBlock()
 {
     for (;;) {
         const ssize_t n = ::copy_file_range(mIn, nullptr, mOut, nullptr, mOptions.blockSize, 0);
-        if (n > 0 && mVerifier)
-            return hashKernelBlock(n);
         if (n >= 0)
             return static_cast<long>(n);
         if (errno == EINTR)
@@ -100,21 +100,6 @@ long BlockCopier::kernelBlock()
             return kFallBack;
         return fail(isWriteErrno(errno) ? BackupStatus::WriteFailed : BackupStatus::ReadFailed);
     }
-}
-
-// The kernel's copy never shows the bytes: the block just copied is read again from the
-// source's page cache, which costs far less than moving every byte through the buffer.
-long BlockCopier::hashKernelBlock(ssize_t n)
-{
-    char* data = buffer();
-    ssize_t got;
-    do
-        got = ::pread(mIn, data, static_cast<size_t>(n), static_cast<off_t>(mDone));
-    while (got < 0 && errno == EINTR);
-    if (got != n)
-        return fail(BackupStatus::ReadFailed);
-    const BackupStatus status = mVerifier->written(data, static_cast<std::size_t>(n));
-    return status == BackupStatus::Copied ? static_cast<long>(n) : fail(status);
 }
 
 long BlockCopier::bufferBlock()

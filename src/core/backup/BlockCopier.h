@@ -1,7 +1,7 @@
 #pragma once
 // Moves the bytes of one open file to another block by block, counting and cancelling between
 // blocks, and hands them to a CopyVerifier that reads the copy back from the disk. A buffer of
-// the block size (and the verifier's), whatever the file's size.
+// the block size (and the read-back's), whatever the file's size.
 
 #include "backup/BackupStatus.h"
 #include "backup/FileCopy.h"
@@ -24,7 +24,6 @@ public:
 
 private:
     long kernelBlock();
-    long hashKernelBlock(ssize_t n);
     long bufferBlock();
     long fail(BackupStatus status);
     char* buffer();

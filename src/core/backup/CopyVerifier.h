@@ -1,18 +1,16 @@
 #pragma once
-// Reads a copy back from the medium as it is written and compares it with the source, stretch
-// by stretch, so that the disk writes one stretch while the copy reads the next from the card
-// and the one before comes back: the writes are started as soon as a stretch is full, waited
-// for two stretches later, dropped from the page cache and read again from the disk. What is
-// left at the end is flushed with the file and read back the same way. A few stretches are in
-// flight at any time, whatever the file's size.
+// Checks a copy while it is written: the source bytes are hashed as they go by, cut into
+// stretches at fixed offsets, and each stretch, once its writes are started, is handed to a
+// CopyReadBack that reads it back from the disk on a thread of its own while the copy reads
+// the next ones from the card. What is left at the end is flushed with the file and read back
+// the same way. A few stretches are in flight at any time, whatever the file's size.
 
 #include "backup/BackupStatus.h"
+#include "backup/CopyReadBack.h"
 #include "backup/FileCopy.h"
 #include "backup/StreamHash.h"
 
 #include <cstdint>
-#include <deque>
-#include <memory>
 
 // One stretch of the copy is read back in one go once it is on the disk.
 inline constexpr std::uint64_t kVerifyStretch = 8 << 20;
@@ -28,19 +26,10 @@ public:
     BackupStatus finish();
 
 private:
-    struct Stretch {
-        std::uint64_t start = 0;
-        std::uint64_t length = 0;
-        StreamHash source;
-    };
-
-    BackupStatus settle(const Stretch& stretch);
-    BackupStatus check(const Stretch& stretch);
+    BackupStatus handOver();
 
     int mFd;
-    CopyControl* mControl;
-    const CopyOptions& mOptions;
-    std::unique_ptr<char[]> mBuffer;
-    Stretch mOpen;
-    std::deque<Stretch> mWritten; // full stretches not yet read back, oldest first
+    std::uint64_t mStart = 0; // of the stretch being written
+    StreamHash mSource;       // of its bytes so far
+    CopyReadBack mReadBack;
 };

@@ -42,16 +42,19 @@ struct CopyOptions {
     // Hashes the source while copying, then reads the copy back from the medium (past the
     // page cache) and compares.
     bool verify = true;
+    // Reads the copy back with O_DIRECT where the file system allows; false (as where it does
+    // not) drops the copy from the page cache once it is on the disk and reads it again.
+    bool directReadBack = true;
     std::size_t blockSize = kCopyBlockSize;
-    // Moves bytes with copy_file_range where the file systems allow (a block to be verified is
-    // then hashed from the source's page cache right after it is copied); otherwise reads and
-    // writes through one buffer of blockSize bytes.
+    // Moves the bytes of a copy that is not verified with copy_file_range where the file
+    // systems allow; otherwise (and always for a verified copy, whose bytes are hashed on the
+    // way) reads and writes through one buffer of blockSize bytes.
     bool kernelCopy = true;
     // Called on the copying thread after each block with the new byte total.
     std::function<void(std::uint64_t)> onBlock;
     // Called with the copy's descriptor before each stretch of it is read back (once for a file
-    // under kVerifyStretch): where a test stands in for a medium that does not give back what
-    // it was given.
+    // under kVerifyStretch), on the thread that reads it back: where a test stands in for a
+    // medium that does not give back what it was given.
     std::function<void(int fd)> beforeReadBack;
 };
 

@@ -42,7 +42,7 @@ void followWritingDirection()
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent), mConnectivityCheck(pmIsInternetConnected), mPlayback(mBrowse), mTrack(mBrowse, mPlayback),
-      mLayout(mBrowse, mPlayback, mTrack), mBackup(mBrowse), mPictures(mPlayback, mTrack),
+      mLayout(mBrowse, mPlayback, mTrack), mBackup(mBrowse, mPlayback), mPictures(mPlayback, mTrack),
       mClip(mPlayback, mTrack), mUpload(mBrowse, mPlayback, mBackup, mConnectivityCheck)
 {
     // Core's console lines go where the program's own go.

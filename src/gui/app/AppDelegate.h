@@ -188,6 +188,7 @@ public:
     ProgressDlg* progressDlg() const { return mBackup.progressDlg(); }
     bool isBackupRunning() const { return mBackup.isBackupRunning(); }
     quint64 copiedBytes() const { return mBackup.copiedBytes(); }
+    BackupFlow& backupFlow() { return mBackup; }
     void onButtonCapture() { mPictures.onButtonCapture(); }
     CapturePreviewDlg* capturePreviewDlg() const { return mPictures.capturePreviewDlg(); }
     void onButtonPrint() { mPictures.onButtonPrint(); }

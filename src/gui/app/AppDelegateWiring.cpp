@@ -30,6 +30,7 @@ void AppDelegate::connectSubsystems()
         enableMediaButton(!playlist().empty());
     });
     connect(&mBrowse, &BrowseController::recordingsVanished, this, [this] { pausePlayback(); });
+    mBrowse.setCardBackupOffer(mBackup.cardBackup().offer());
 
     connect(&mPlayback, &PlaybackController::recordingLoaded, &mTrack, &TrackController::onOpenGPSFile);
     connect(&mPlayback, &PlaybackController::positionChanged, &mTrack, &TrackController::mapGoTo);

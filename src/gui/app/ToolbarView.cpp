@@ -10,6 +10,7 @@
 #include "SkinImages.h"
 #include "controls/BitmapButton.h"
 #include "controls/TiledBackground.h"
+#include "tools/CardBackup.h"
 
 #include <QActionGroup>
 #include <QDebug>
@@ -169,6 +170,7 @@ QMenu* ToolbarView::buildSettingsMenu()
     addChoiceMenu(menu, "IDS_CHANGE_LANGUAGE", kLanguageCount, "IDS_LANG_%02d", getLanguageId(),
                   choose(SettingsMenu::Language));
     addChoiceMenu(menu, "IDS_CHANGE_SKIN", kSkinCount, "IDS_SKIN_STYLE_%02d", getSkinId(), choose(SettingsMenu::Skin));
+    CardBackup::addSettingTo(menu, window());
     QAction* about = menu->addAction(pmLoadString("IDS_ABOUT"));
     connect(about, &QAction::triggered, menu, [choose] { choose(SettingsMenu::About)(0); });
     return menu;

@@ -4,6 +4,7 @@
 // folder that takes vanished recordings out of the list. It owns the calendar and the file
 // list panels; what a rebuilt play list means for the players is told by signals.
 
+#include "CardBackupOffer.h"
 #include "SCEventListenerProtocol.h"
 #include "library/Playlist.h"
 #include "library/VideoLibrary.h"
@@ -65,6 +66,8 @@ public:
     double calendarHeight() const { return mCalendarHeight; }
     SCEvents* folderEvents() const { return _events; }
     CardAnnouncer* cardAnnouncer() const { return mCardAnnouncer; }
+    // What the question about an inserted card offers beside opening it.
+    void setCardBackupOffer(CardBackupOffer offer);
     void setRightToLeft(bool rightToLeft) { bR2L = rightToLeft; }
     void changeLanguage();
     void loadSkinBitmap();
@@ -94,4 +97,5 @@ private:
     bool bR2L = false;
     SCEvents* _events = nullptr;
     CardAnnouncer* mCardAnnouncer = nullptr;
+    CardBackupOffer mCardBackupOffer; // for the announcer, made at the first library build
 };

@@ -42,6 +42,7 @@ void BrowseController::startMonitorFolder(const QString& folder)
         mCardAnnouncer = new CardAnnouncer(
             mWindow, [this](const QString& volume) { openFolder(volume); },
             [this](const QString& volume) { return isShownFrom(volume); }, this);
+        mCardAnnouncer->setBackupOffer(mCardBackupOffer);
     }
     QStringList paths;
     for (const std::string& path : pmMonitorPaths(folder.toStdString()))
@@ -50,6 +51,13 @@ void BrowseController::startMonitorFolder(const QString& folder)
     _events->startWatchingPaths(paths, QCoreApplication::instance()->thread());
     // With every removal reported, a play list need not look up each recording on disk.
     mVideoLib.setWatched(_events->watchesEveryFolder());
+}
+
+void BrowseController::setCardBackupOffer(CardBackupOffer offer)
+{
+    mCardBackupOffer = std::move(offer);
+    if (mCardAnnouncer)
+        mCardAnnouncer->setBackupOffer(mCardBackupOffer);
 }
 
 void BrowseController::stopMonitorFolder()

@@ -129,23 +129,37 @@ void CardAnnouncer::askNext()
     box->setText(pmLoadString("IDS_CARD_INSERTED").arg(QFileInfo(mAskedVolume).fileName()));
     box->setInformativeText(mAskedVolume);
     QPushButton* open = box->addButton(pmLoadString("IDS_OPEN"), QMessageBox::AcceptRole);
+    QPushButton* backUp = nullptr;
+    if (mBackupOffer.offered())
+        backUp = box->addButton(pmLoadString("IDS_CARD_BACKUP_OFFER"), QMessageBox::AcceptRole);
     box->setEscapeButton(box->addButton(pmLoadString("IDS_CANCEL"), QMessageBox::RejectRole));
     box->setDefaultButton(open);
     const QString volume = mAskedVolume;
     // Not exec(): a nested event loop would let the next mount or a folder event run inside it.
-    connect(box, &QMessageBox::finished, this, [this, box, open, volume] {
-        onAnswered(volume, box->clickedButton() == open);
+    connect(box, &QMessageBox::finished, this, [this, box, open, backUp, volume] {
+        const QAbstractButton* clicked = box->clickedButton();
+        const Answer answer = clicked == open ? Answer::Open
+            : clicked && clicked == backUp    ? Answer::BackUp
+                                              : Answer::Cancel;
+        onAnswered(volume, answer);
     });
     mQuestion = box;
     box->open();
 }
 
-void CardAnnouncer::onAnswered(const QString& volume, bool open)
+void CardAnnouncer::onAnswered(const QString& volume, Answer answer)
 {
-    pmWriteLogText(QString("CardAnnouncer::onAnswered - %1, open = %2").arg(volume).arg(open ? 1 : 0));
+    pmWriteLogText(QString("CardAnnouncer::onAnswered - %1, open = %2, backup = %3")
+                       .arg(volume)
+                       .arg(answer == Answer::Open ? 1 : 0)
+                       .arg(answer == Answer::BackUp ? 1 : 0));
     mQuestion = nullptr;
     mAskedVolume.clear();
-    if (open && isMounted(volume))
-        mOpenFolder(volume);
+    if (isMounted(volume)) {
+        if (answer == Answer::Open)
+            mOpenFolder(volume);
+        else if (answer == Answer::BackUp)
+            mBackupOffer.backUp(volume);
+    }
     askNext();
 }

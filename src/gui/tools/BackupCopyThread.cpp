@@ -56,11 +56,3 @@ void BackupCopyThread::showMessageAndWait(const QString& message)
         },
         Qt::BlockingQueuedConnection);
 }
-
-void BackupCopyThread::runOnMainThread(std::function<void()> action)
-{
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [abandoned = mAbandoned, action = std::move(action)] {
-        if (!*abandoned)
-            action();
-    }, Qt::QueuedConnection);
-}

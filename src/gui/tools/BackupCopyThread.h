@@ -27,8 +27,6 @@ public:
 
     // From the job: shows the message on the main thread and returns once it is dismissed.
     void showMessageAndWait(const QString& message);
-    // From the job: runs the action on the main thread, without waiting.
-    void runOnMainThread(std::function<void()> action);
 
 signals:
     // From a planned run, once its plan is made: the bytes and recordings it will go through.

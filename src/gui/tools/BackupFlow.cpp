@@ -1,20 +1,17 @@
 #include "BackupFlow.h"
 
-#include "BackupCopyThread.h"
 #include "BackupDlg.h"
+#include "BackupMessages.h"
 #include "LocalizedText.h"
 #include "LogText.h"
 #include "MessageBox.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
 #include "Preferences.h"
-#include "ProgressDlg.h"
 #include "browse/BrowseController.h"
 #include "controls/FileDialog.h"
-#include "gps/GpsLogFile.h"
+#include "playback/PlaybackController.h"
 #include "util/FileQueries.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -22,39 +19,30 @@ namespace {
 
 constexpr int kUploadSelectionLimit = 10;
 
-// What the user is told when a recording could not be copied; empty when nothing is said.
-QString failureMessage(CopyStatus status, const std::string& source)
-{
-    const QString name = QFileInfo(QString::fromStdString(source)).fileName();
-    switch (status) {
-    case CopyStatus::NoDiskSpace:
-        return pmLoadString("IDS_ERR_NO_DISK_SPACE");
-    case CopyStatus::SameFile:
-        return QStringLiteral("%1\n%2").arg(pmLoadString("IDS_ERR_BACKUP_SAME_FILE"), name);
-    case CopyStatus::ReadFailed:
-    case CopyStatus::WriteFailed:
-    case CopyStatus::Exists:
-        return QStringLiteral("%1\n%2").arg(pmLoadString("IDS_ERR_BACKUP_FAILED"), name);
-    case CopyStatus::Copied:
-    case CopyStatus::Cancelled:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
-BackupFlow::BackupFlow(BrowseController& browse, QObject* parent) : QObject(parent), mBrowse(browse) {}
+BackupFlow::BackupFlow(BrowseController& browse, PlaybackController& playback, QObject* parent)
+    : QObject(parent), mBrowse(browse), mPlayback(playback)
+{
+    connect(&mSession, &BackupSession::finished, this, &BackupFlow::finishBackup);
+}
 
 BackupFlow::~BackupFlow()
 {
     NotificationCenter::defaultCenter().removeObserver(this);
 }
 
+void BackupFlow::setWindow(QWidget* window)
+{
+    mWindow = window;
+    mSession.setWindow(window);
+}
+
 void BackupFlow::onButtonBackup()
 {
-    if (mBrowse.playlist().empty() || mCopyThread)
+    if (mBrowse.playlist().empty() || mSession.isRunning())
         return;
+    mPlayback.pausePlayback();
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.removeObserver(this, kUploadVideoChangedNotification);
     center.addObserver(this, kUploadVideoChangedNotification, [this](const Notification& n) { UploadVideoChanged(n); });
@@ -111,57 +99,37 @@ void BackupFlow::startCopy(const QString& folder)
         pmMessageBox(pmLoadString("IDS_ERR_FOLDER_READ_ONLY"));
         return;
     }
-    m_lCurrentSize.bytesCopied = 0;
-    m_lCurrentSize.cancelled = false;
-    quint64 total = 0;
-    for (const std::string& source : mBackupSources)
-        total += pmGetFileSize(source);
-    delete mProgressDlg; // the last run's, kept closed for its final figures
-    mProgressDlg = new ProgressDlg(m_lCurrentSize, mWindow);
-    mProgressDlg->setLTotalSize(total);
-    mProgressDlg->show();
-    mProgressDlg->startTimer();
-    mCopyThread = std::make_unique<BackupCopyThread>([this, folder] { startCopyFileThread(folder); },
-                                                     m_lCurrentSize);
-    connect(mCopyThread.get(), &QThread::finished, this, &BackupFlow::finishBackup, Qt::QueuedConnection);
-    mCopyThread->start();
+    startCopyFileThread(folder);
 }
 
 void BackupFlow::startCopyFileThread(const QString& destFolder)
 {
-    for (const std::string& source : mBackupSources) {
-        if (!writeMediaToPath(QString::fromStdString(source), destFolder))
-            break;
-        // The log goes beside its recording; one of that name already there is kept.
-        if (const auto log = pmGetGpsLogFile(source)) {
-            CopyOptions logCopy;
-            logCopy.replaceExisting = false;
-            logCopy.checkFreeSpace = false;
-            pmCopyFileIntoFolder(*log, destFolder.toStdString(), nullptr, logCopy);
-        }
-    }
-    mCopyThread->runOnMainThread([this] {
-        if (mProgressDlg)
-            mProgressDlg->stopTimer();
-    });
+    startRun(mBackupSources, destFolder);
 }
 
 bool BackupFlow::writeMediaToPath(const QString& sourcePath, const QString& destFolderPath)
 {
-    pmWriteLogText(QStringLiteral("sourcePath : %1 destFolderPath:%2").arg(sourcePath, destFolderPath));
-    const std::string source = sourcePath.toStdString();
-    const CopyStatus status = pmCopyFileIntoFolder(source, destFolderPath.toStdString(), &m_lCurrentSize);
-    const QString message = failureMessage(status, source);
-    if (!message.isEmpty())
-        mCopyThread->showMessageAndWait(message);
-    // A recording whose destination is itself is skipped; the run goes on with the next.
-    return status == CopyStatus::Copied || status == CopyStatus::SameFile;
+    return startRun({sourcePath.toStdString()}, destFolderPath);
+}
+
+bool BackupFlow::startRun(std::vector<std::string> sources, const QString& folder)
+{
+    // The sizes are read on the copy thread: a card's files can be slow to look at.
+    mRunning = mSession.start([sources = std::move(sources), into = folder.toStdString()] {
+        return BackupPlan::forRecordings(sources, into);
+    }, mCopyOptions);
+    return mRunning;
 }
 
 void BackupFlow::finishBackup()
 {
-    if (!mCopyThread || mCopyThread->isRunning())
+    if (!mRunning)
         return;
-    mCopyThread.reset();
+    mRunning = false;
     pmWriteLog("AppDelegate::finishBackup - backup ended");
+    // A full bar says that everything was copied; recordings found already backed up are
+    // news, as the bar moved past them without copying.
+    const BackupResult& result = mSession.result();
+    if (result.skipped > result.sameFile)
+        pmMessageBox(pmBackupSummaryText(result));
 }

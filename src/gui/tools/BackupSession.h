@@ -21,6 +21,9 @@ public:
     explicit BackupSession(QWidget* window, QObject* parent = nullptr);
     ~BackupSession() override;
 
+    // The window the progress window belongs to, from the next run on.
+    void setWindow(QWidget* window) { mWindow = window; }
+
     // Starts a run unless one is going; makePlan runs on the copy thread.
     bool start(std::function<BackupPlan()> makePlan, const CopyOptions& options = {});
     bool isRunning() const { return mThread != nullptr; }

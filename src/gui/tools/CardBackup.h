@@ -4,10 +4,15 @@
 // setting names. The backup runs behind the progress window like any other and ends with a
 // message of what was copied and what was already there.
 
+#include "browse/CardBackupOffer.h"
+
 #include <QObject>
 #include <QString>
 
 class BackupSession;
+class QAction;
+class QMenu;
+class QWidget;
 
 class CardBackup : public QObject {
     Q_OBJECT
@@ -22,6 +27,12 @@ public:
     static QString settingText();
     // Whether the insert question offers the backup.
     static bool isOffered() { return !folder().isEmpty(); }
+    // The setting as a checkable menu item: checking it asks for the folder (the setting
+    // stays off when none is chosen), unchecking it turns the setting off.
+    static QAction* addSettingTo(QMenu* menu, QWidget* window);
+
+    // For the insert question: offered while the setting is on and no backup runs.
+    CardBackupOffer offer();
 
     // Starts backing up the card at volume. False when the setting is off or a backup is
     // running; false with a message when the folder cannot take the copies.

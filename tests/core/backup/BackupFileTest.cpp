@@ -132,13 +132,17 @@ TEST(BackupFile, ACopyThatDoesNotReadBackEqualIsRemovedAndTheOlderFileKept)
         [](int fd) { ASSERT_EQ(::pwrite(fd, "tail", 4, 5 * 1048576 + 3), 4); }, // bytes added
     };
     for (const Damage& damage : damages) {
-        CopyOptions options;
-        options.beforeReadBack = damage;
-        CopyControl control;
-        EXPECT_EQ(pmBackupFile(source, dst.path(), &control, options), BackupStatus::VerifyFailed);
-        EXPECT_EQ(readFileBytes(older), "the older copy");
-        EXPECT_EQ(fileNamesIn(dst.path()).size(), 1u); // no temporary file left behind
-        EXPECT_EQ(pmCopyFileIntoFolder(source, dst.path(), &control, options), CopyStatus::WriteFailed);
+        // Read back past the page cache either way: directly, or from a cache emptied of it.
+        for (bool direct : {true, false}) {
+            CopyOptions options;
+            options.beforeReadBack = damage;
+            options.directReadBack = direct;
+            CopyControl control;
+            EXPECT_EQ(pmBackupFile(source, dst.path(), &control, options), BackupStatus::VerifyFailed) << direct;
+            EXPECT_EQ(readFileBytes(older), "the older copy");
+            EXPECT_EQ(fileNamesIn(dst.path()).size(), 1u); // no temporary file left behind
+            EXPECT_EQ(pmCopyFileIntoFolder(source, dst.path(), &control, options), CopyStatus::WriteFailed);
+        }
     }
     // A copy long enough to be read back in stretches while it is written: its first stretch
     // is checked before the last is written.

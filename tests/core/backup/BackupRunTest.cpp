@@ -64,6 +64,14 @@ TEST(BackupRun, TheSecondRunCopiesNothingAndStillReachesTheEnd)
     // The progress window counts them as done.
     EXPECT_EQ(second.bytesCopied.load(), plan.totalBytes());
     EXPECT_EQ(second.filesSkipped.load(), 3);
+    EXPECT_EQ(r.sameFile, 0);
+
+    // Into the card's own folder: skipped as well, but told apart from earlier copies.
+    CopyControl own;
+    r = pmRunBackup(BackupPlan::forRecordings(sources, card.path()), own);
+    EXPECT_EQ(r.skipped, 3);
+    EXPECT_EQ(r.sameFile, 3);
+    EXPECT_EQ(r.copied, 0);
 }
 
 TEST(BackupRun, TheFreeSpaceIsLookedAtBeforeEachRecording)

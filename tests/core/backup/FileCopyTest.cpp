@@ -45,6 +45,8 @@ std::vector<std::string> namesIn(const std::string& folder)
 struct CopyMode {
     bool kernel;
     size_t block;
+    bool verify = true; // a verified copy goes through the buffer whatever kernel says
+    bool direct = true; // read back with O_DIRECT, or through the page cache emptied first
 };
 
 class FileCopyModes : public ::testing::TestWithParam<CopyMode> {
@@ -54,6 +56,8 @@ protected:
         CopyOptions o;
         o.kernelCopy = GetParam().kernel;
         o.blockSize = GetParam().block;
+        o.verify = GetParam().verify;
+        o.directReadBack = GetParam().direct;
         return o;
     }
 };
@@ -110,7 +114,8 @@ TEST_P(FileCopyModes, ASourceCutShortMidCopyFailsAndRemovesThePartialFile)
 
 INSTANTIATE_TEST_SUITE_P(FileCopy, FileCopyModes,
                          ::testing::Values(CopyMode{true, kCopyBlockSize}, CopyMode{false, kCopyBlockSize},
-                                           CopyMode{false, 1024}));
+                                           CopyMode{false, 1024}, CopyMode{true, kCopyBlockSize, false},
+                                           CopyMode{false, kCopyBlockSize, true, false}));
 
 TEST(FileCopy, ReplacesAnExistingFileOnlyWithTheCompleteCopy)
 {
