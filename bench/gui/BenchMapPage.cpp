@@ -5,6 +5,7 @@
 #include "display/MapView.h"
 
 #include <QCoreApplication>
+#include <QWebEnginePage>
 #include <QTest>
 
 #include <cstdio>
@@ -30,4 +31,17 @@ bool loadMapPage(MapView& map, const char* bench)
     if (!loaded)
         std::fprintf(stderr, "%s: the map page did not load\n", bench);
     return loaded;
+}
+
+QString pageAnswer(QWebEnginePage* page, const QString& script)
+{
+    QString text;
+    bool done = false;
+    page->runJavaScript(script, [&](const QVariant& value) {
+        text = value.toString();
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 60000))
+        std::fprintf(stderr, "the page did not answer\n");
+    return text;
 }

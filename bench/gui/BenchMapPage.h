@@ -4,9 +4,14 @@
 // page loaded into a map panel.
 
 class MapView;
+class QString;
+class QWebEnginePage;
 
 // Before the application object is made.
 void prepareWebEngine();
 // Switches the panel to the web map and waits for the page; false, with a message, when it
 // does not load.
 bool loadMapPage(MapView& map, const char* bench);
+// Runs the script and waits for the page's answer; scripts run in order, so everything sent
+// before has run too.
+QString pageAnswer(QWebEnginePage* page, const QString& script);

@@ -27,21 +27,6 @@
 
 namespace {
 
-// Runs the script and waits for the page's answer; scripts run in order, so everything sent
-// before has run too.
-QString answer(QWebEnginePage* page, const QString& script)
-{
-    QString text;
-    bool done = false;
-    page->runJavaScript(script, [&](const QVariant& value) {
-        text = value.toString();
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 60000))
-        std::fprintf(stderr, "trip_map_bench: the page did not answer\n");
-    return text;
-}
-
 // From showing the entry's trip to the page having drawn it.
 double timedTrip(TripController& trips, QWebEnginePage* page, int entry)
 {
@@ -51,7 +36,7 @@ double timedTrip(TripController& trips, QWebEnginePage* page, int entry)
     trips.showTrip(entry);
     if (shown.isEmpty() && !shown.wait(60000))
         std::fprintf(stderr, "trip_map_bench: the trip was not shown\n");
-    answer(page, "korivTripState()");
+    pageAnswer(page, "korivTripState()");
     return clock.nsecsElapsed() / 1e6;
 }
 
@@ -75,7 +60,7 @@ int main(int argc, char** argv)
     trips.setRecordings(entries);
     const int open = 480; // the front recording of minute 240
     const double cold = timedTrip(trips, page, open);
-    const QString state = answer(page, "korivTripState()");
+    const QString state = pageAnswer(page, "korivTripState()");
     double warm = 1e9;
     for (int round = 0; round < 3; ++round) {
         trips.setRecordings(entries); // the drawn trip goes, the read tracks stay
@@ -98,7 +83,7 @@ int main(int argc, char** argv)
             plan.points.push_back({sample.fLatitude(), sample.fLongitude()});
     QElapsedTimer five;
     five.start();
-    answer(page, QString::fromStdString(pmDrawPathScript(plan)) + "; '';");
+    pageAnswer(page, QString::fromStdString(pmDrawPathScript(plan)) + "; '';");
     std::printf("route JSON of %zu points built in %.2f ms (%zu bytes); the same points through addPathPoint and "
                 "drawPath in one script: %.1f ms\n",
                 plan.points.size(), jsonMs, parts.size(), five.nsecsElapsed() / 1e6);
@@ -108,7 +93,7 @@ int main(int argc, char** argv)
     map.EnableMap(MapView::kStateAvailable); // the connectivity check found no network here
     map.SetPosition(latitude, 121.0, 48, 30, 0);
     map.ScriptSetZoom(17);
-    answer(page, "korivTripState()");
+    pageAnswer(page, "korivTripState()");
     QSignalSpy clicked(&trips, &TripController::recordingClicked);
     QElapsedTimer click;
     click.start();

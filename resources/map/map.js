@@ -136,7 +136,7 @@ function AutoLocation() {
 function korivTripStyle(current) {
     if (!korivTripRenderer) {
         korivMap.createPane("korivTrip").style.zIndex = 350;
-        korivTripRenderer = L.canvas({ padding: 0.5, pane: "korivTrip" });
+        korivTripRenderer = L.canvas({ padding: 0.1, pane: "korivTrip" });
     }
     return current ? { color: "#e04030", weight: 6, opacity: 0.95, interactive: false, renderer: korivTripRenderer }
                    : { color: "#3f7fd8", weight: 4, opacity: 0.7, interactive: false, renderer: korivTripRenderer };
@@ -212,8 +212,14 @@ function korivNearestSample(point, tolerance) {
             best = { id: part.id, second: part.seconds[index] };
         }
     };
+    // Only the parts whose bounds come within the tolerance are looked at point by point: a
+    // day's trip has tens of thousands of points, and a click touches one or two parts.
+    var reach = L.latLngBounds(korivMap.containerPointToLatLng(point.subtract([tolerance, tolerance])),
+                               korivMap.containerPointToLatLng(point.add([tolerance, tolerance])));
     for (var p = 0; p < korivTrip.parts.length; ++p) {
         var part = korivTrip.parts[p];
+        if (part.latlngs.length === 0 || !part.line.getBounds().intersects(reach))
+            continue;
         var previous = null;
         for (var i = 0; i < part.latlngs.length; ++i) {
             var here = korivMap.latLngToContainerPoint(part.latlngs[i]);
