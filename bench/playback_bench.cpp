@@ -9,7 +9,8 @@
 //       gst-play-1.0 playing it for 30 s (target: at most 1.5 times);
 //   (d) on five front and rear pairs of a 10 s 1080p recording: opening a pair (not prepared)
 //       to both pictures painted, Next to both pictures of the next pair painted, and twenty
-//       presses of Next in one second to the last pair painted.
+//       presses of Next in one second to the last pair painted; the capture button, playing and
+//       paused, to the preview of both pictures painted.
 // Needs a display and runs the program in this process for (a) and (b):
 //
 //   xvfb-run -a -s "-screen 0 1280x800x24" bench/playback.sh [RECORDING.MP4]
@@ -17,6 +18,7 @@
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
 #include "playback/VideoPlayerView.h"
+#include "tools/CapturePreviewDlg.h"
 
 #include "CommandRunner.h"
 #include "TempDir.h"
@@ -268,6 +270,27 @@ double untilPairPainted(AppDelegate& app, const std::function<void()>& action)
     return both ? msSince(start) : -1;
 }
 
+// The capture button to its preview shown and painted.
+double captureToPreview(AppDelegate& app)
+{
+    double ms = -1;
+    QTimer poll; // the preview runs an event loop of its own: it is looked for from inside it
+    poll.setInterval(1);
+    const auto start = Clock::now();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (CapturePreviewDlg* dialog = app.capturePreviewDlg(); dialog && dialog->isVisible()) {
+            dialog->repaint();
+            ms = msSince(start);
+            poll.stop();
+            dialog->reject();
+        }
+    });
+    poll.start();
+    app.onButtonCapture();
+    waitFor([&] { return ms >= 0; });
+    return ms;
+}
+
 void pairFigures(AppDelegate& app, const fs::path& card, double gst)
 {
     if (!makePairs(card)) {
@@ -296,10 +319,20 @@ void pairFigures(AppDelegate& app, const fs::path& card, double gst)
                 wait(50);
         }
     });
+    std::vector<double> playing, paused;
+    for (int i = 0; i < 4; ++i) {
+        app.onButtonPlay();
+        wait(700);
+        playing.push_back(captureToPreview(app)); // the button pauses first
+        wait(300);
+        paused.push_back(captureToPreview(app));
+    }
     std::printf("(d) front and rear pairs, 1080p:\n");
     printFigure("open a pair -> both painted (median)", median(open), gst);
     printFigure("Next -> both painted (median)", median(next), gst);
     std::printf("  20 Next presses in 1 s -> last pair painted: %.1f ms\n", burst);
+    std::printf("  capture -> preview of both pictures painted (median): while playing %.1f ms, paused %.1f ms "
+                "(target 300 ms)\n", median(playing), median(paused));
 }
 
 void prepareHome(const fs::path& work)
