@@ -49,7 +49,9 @@ public:
                 mTarget, [target = mTarget, action] { action(target); }, Qt::QueuedConnection);
     }
 
-    // Wraps the sample's mapped picture without a copy; the sample lives as long as the picture.
+    // Wraps the sample's mapped picture without a copy; the mapped frame holds its buffer for as
+    // long as the picture lives. The sample itself goes at once: the sink reuses it for the next
+    // one and may not change one that is still held.
     static GstFlowReturn onSample(GstAppSink* sink, gpointer data, bool preroll)
     {
         GstSample* sample = preroll ? gst_app_sink_pull_preroll(sink) : gst_app_sink_pull_sample(sink);
@@ -69,20 +71,15 @@ public:
         const guint64 streamTime =
             segment && GST_CLOCK_TIME_IS_VALID(pts) ? gst_segment_to_stream_time(segment, GST_FORMAT_TIME, pts) : pts;
         const double seconds = GST_CLOCK_TIME_IS_VALID(streamTime) ? double(streamTime) / 1e9 : -1.0;
-        struct Held {
-            GstSample* sample;
-            GstVideoFrame* frame;
-        };
+        gst_sample_unref(sample);
         const QImage picture(static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(frame, 0)), GST_VIDEO_FRAME_WIDTH(frame),
                              GST_VIDEO_FRAME_HEIGHT(frame), GST_VIDEO_FRAME_PLANE_STRIDE(frame, 0), QImage::Format_RGB32,
                              [](void* held) {
-                                 auto* h = static_cast<Held*>(held);
-                                 gst_video_frame_unmap(h->frame);
-                                 delete h->frame;
-                                 gst_sample_unref(h->sample);
-                                 delete h;
+                                 auto* mapped = static_cast<GstVideoFrame*>(held);
+                                 gst_video_frame_unmap(mapped);
+                                 delete mapped;
                              },
-                             new Held{sample, frame});
+                             frame);
         static_cast<GstPlayerRelay*>(data)->post(
             [picture, seconds](GstPlayer* player) { player->onPicture(picture, seconds); });
         return GST_FLOW_OK;
