@@ -136,8 +136,11 @@ TEST_F(TripMap, OpeningARecordingDrawsItsWholeTripAndItsFigures)
     EXPECT_EQ(tripState().value("parts").toInt(), 1);
     EXPECT_EQ(sView->tripFiguresText(), "Trip: 0.8 km, 0:01:00 driving");
 
-    // A new list of recordings clears the trip and its figures.
+    // A rebuild that lists the same recordings keeps the drawn trip; a new list clears the trip
+    // and its figures.
     controller->setRecordings(entries);
+    EXPECT_EQ(tripState().value("parts").toInt(), 1);
+    controller->setRecordings(std::vector<AMediaFile>(entries.begin(), entries.end() - 2));
     EXPECT_EQ(tripState().value("parts").toInt(), 0);
     EXPECT_EQ(sView->tripFiguresText(), "");
 }

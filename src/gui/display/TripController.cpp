@@ -13,6 +13,20 @@
 #include <algorithm>
 #include <chrono>
 
+namespace {
+
+// Lists up to a few days' driving are read ahead; the cache keeps 4,096 tracks.
+constexpr size_t kReadAheadLimit = 2000;
+
+bool sameRecordings(const std::vector<AMediaFile>& a, const std::vector<AMediaFile>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const AMediaFile& x, const AMediaFile& y) {
+        return x.URL() == y.URL() && x.fileDate() == y.fileDate();
+    });
+}
+
+} // namespace
+
 // What a worker read for one trip.
 struct TripRead {
     int request = 0;
@@ -32,18 +46,42 @@ TripController::TripController(MapView* map, QObject* parent)
     connect(&mReader, &QFutureWatcherBase::finished, this, &TripController::onTripRead);
 }
 
-// A read still running holds its own references to what it reads; its answer goes nowhere.
+// A read still running holds its own references to what it reads; its answer goes nowhere,
+// and a read-ahead stops at its next trip.
 TripController::~TripController()
 {
+    ++*mListGeneration;
     NotificationCenter::defaultCenter().removeObserver(this);
 }
 
 void TripController::setRecordings(std::vector<AMediaFile> entries)
 {
+    // A rebuild that lists the same recordings keeps the drawn trip: drawing a day's trip again
+    // is the page's dearest work, and its positions still hold.
+    if (sameRecordings(*mEntries, entries))
+        return;
     auto list = std::make_shared<const std::vector<AMediaFile>>(std::move(entries));
     mIndex = std::make_shared<const TripIndex>(*list);
     mEntries = std::move(list);
     clearTrip();
+    readTracksAhead();
+}
+
+// The trips' tracks are read on a worker while the user looks at the list, so the first
+// recording opened draws its trip without waiting for them.
+void TripController::readTracksAhead()
+{
+    const int generation = ++*mListGeneration;
+    if (mEntries->size() > kReadAheadLimit)
+        return;
+    QThreadPool::globalInstance()->start([entries = mEntries, index = mIndex, cache = mCache,
+                                          current = mListGeneration, generation] {
+        for (const Trip& trip : index->trips()) {
+            if (current->load() != generation)
+                return;
+            pmTrackSegments(trip.chain, *entries, *cache);
+        }
+    });
 }
 
 int TripController::chainMember(int trip, int entry) const

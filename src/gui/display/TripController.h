@@ -15,6 +15,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -28,8 +29,8 @@ public:
     ~TripController() override;
 
     // The recordings trips are made of, in date order (the play list's entries, after every
-    // rebuild). Positions in this list name recordings everywhere below. The drawn trip goes:
-    // its positions no longer hold.
+    // rebuild). Positions in this list name recordings everywhere below. The drawn trip goes
+    // when the list changes: its positions no longer hold.
     void setRecordings(std::vector<AMediaFile> entries);
     const std::vector<AMediaFile>& recordings() const { return *mEntries; }
     const TripIndex& index() const { return *mIndex; }
@@ -57,6 +58,7 @@ signals:
     void tripShown(int entry);
 
 private:
+    void readTracksAhead();
     void onRouteClicked(int entry, int second);
     void onTripRead();
     int chainMember(int trip, int entry) const;
@@ -65,6 +67,8 @@ private:
     std::shared_ptr<const std::vector<AMediaFile>> mEntries;
     std::shared_ptr<const TripIndex> mIndex;
     std::shared_ptr<TrackCache> mCache;
+    // Bumped by every new list: a read-ahead of an older list stops.
+    std::shared_ptr<std::atomic<int>> mListGeneration = std::make_shared<std::atomic<int>>(0);
     QFutureWatcher<std::shared_ptr<TripRead>> mReader;
     int mShownTrip = -1;
     int mRequest = 0; // the latest trip asked for; older reads are dropped
