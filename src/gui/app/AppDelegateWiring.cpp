@@ -33,6 +33,7 @@ void AppDelegate::connectSubsystems()
     mBrowse.setCardBackupOffer(mBackup.cardBackup().offer());
 
     connect(&mPlayback, &PlaybackController::recordingLoaded, &mTrack, &TrackController::onOpenGPSFile);
+    connect(&mPlayback, &PlaybackController::recordingOpening, &mTrack, &TrackController::showTripOf);
     connect(&mPlayback, &PlaybackController::positionChanged, &mTrack, &TrackController::mapGoTo);
     connect(&mPlayback, &PlaybackController::ticked, &mTrack, &TrackController::onPlayTimerChange);
     connect(&mPlayback, &PlaybackController::fullScreenRequested, this, &AppDelegate::onButtonPlayFullScreen);

@@ -34,6 +34,9 @@ public:
 
     // Following the play time (TrackController.cpp).
     void onOpenGPSFile();
+    // The entry's trip goes to the map while its recording still opens: a trip drawn anew is
+    // the page's dearest work, and it need not wait for the picture.
+    void showTripOf(int entry);
     const GpsData* getCurGpsData() const;
     void mapGoTo();
     void onPlayTimerChange();

@@ -58,6 +58,11 @@ void TrackController::playlistChanged()
     mTrips->setRecordings(mBrowse.playlist().entries());
 }
 
+void TrackController::showTripOf(int entry)
+{
+    mTrips->showTrip(entry);
+}
+
 void TrackController::onCenterMap()
 {
     mMapView->CenterLastLocation();

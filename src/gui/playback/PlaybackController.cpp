@@ -211,6 +211,7 @@ void PlaybackController::setCurPlaylistIndex(int index, bool /*autoPlay*/)
         m_bVideoLoading = true;
         mVideoPlayView = openPlayerView(mPlayerView, path, true);
         currectasset = path;
+        emit recordingOpening(index);
         // The container headers give the length at once; the player fills it in otherwise.
         mSelectedMovieDuration = pmGetMediaDuration(path.toStdString()).value_or(0.0);
         mSelectedMovieIsPlaying = true;

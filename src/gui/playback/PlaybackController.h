@@ -134,6 +134,8 @@ public:
     void setControlsEnabled(bool on);
 
 signals:
+    // A play-list entry is being opened; its picture and track come later.
+    void recordingOpening(int entry);
     // A recording opened and its first player is ready: its track can be read now.
     void recordingLoaded();
     // The play position moved by a seek or a stop: the map and the graph follow.
