@@ -19,17 +19,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool isAtOrBelow(const QString& path, const QString& folder)
-{
-    const QString clean = QDir::cleanPath(path);
-    const QString root = QDir::cleanPath(folder);
-    return clean == root || clean.startsWith(root.endsWith('/') ? root : root + '/');
-}
-
-} // namespace
-
 void BrowseController::startMonitorFolder(const QString& folder)
 {
     pmWriteLogText("AppDelegate::startMonitorFolder() - " + folder);
@@ -125,6 +114,6 @@ void BrowseController::onMonitorFolder()
 bool BrowseController::isShownFrom(const QString& volume) const
 {
     const auto& files = mVideoLib.videoLib();
-    return isAtOrBelow(mCurFolder, volume) &&
+    return pmIsAtOrBelow(QDir::cleanPath(mCurFolder).toStdString(), QDir::cleanPath(volume).toStdString()) &&
            std::any_of(files.begin(), files.end(), [](const AMediaFile& file) { return pmIsFileExist(file.URL()); });
 }

@@ -16,6 +16,11 @@ QString pathListText(const QStringList& paths)
     return '(' + quoted.join(", ") + ')';
 }
 
+SCEvent toEvent(const FolderStreamEvent& raw)
+{
+    return SCEvent(raw.id, SCEvent::Clock::now(), raw.path, raw.flags);
+}
+
 std::vector<std::string> toStdPaths(const QStringList& paths)
 {
     std::vector<std::string> out;
@@ -66,7 +71,7 @@ std::vector<SCEvent> SCEvents::pendingEvents() const
         callOnStreamThread(stream.data(), [&pending](FileEventStream* s) { pending = s->readPending(); });
     std::vector<SCEvent> events;
     for (const FolderStreamEvent& event : pending)
-        events.emplace_back(event.id, SCEvent::Clock::now(), event.path, event.flags);
+        events.push_back(toEvent(event));
     return events;
 }
 
@@ -174,7 +179,7 @@ void SCEvents::deliverBatch(FileEventStream* stream, const std::vector<FolderStr
         const FolderStreamEvent& raw = batch[i];
         if (pmIsExcludedEventPath(raw.path, excluded, _ignoreEventsFromSubDirs))
             continue;
-        const SCEvent event(raw.id, SCEvent::Clock::now(), raw.path, raw.flags);
+        const SCEvent event = toEvent(raw);
         if (_delegate)
             _delegate->pathWatcher(this, event);
         if (i + 1 == batch.size()) {

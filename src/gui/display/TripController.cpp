@@ -31,7 +31,6 @@ bool sameRecordings(const std::vector<AMediaFile>& a, const std::vector<AMediaFi
 struct TripRead {
     int request = 0;
     int trip = -1;
-    int current = -1;
     std::vector<TrackSegment> segments;
     TripTrackFigures figures;
 };
@@ -95,7 +94,13 @@ int TripController::chainMember(int trip, int entry) const
 void TripController::showTrip(int entry)
 {
     const int trip = mIndex->tripOf(entry);
+    if (trip >= 0 && trip == mReadingTrip) {
+        // The read under way is of this trip: it draws this recording as the open one.
+        mReadingCurrent = chainMember(trip, entry);
+        return;
+    }
     ++mRequest;
+    mReadingTrip = -1;
     if (trip < 0) {
         clearTrip();
         return;
@@ -110,11 +115,12 @@ void TripController::showTrip(int entry)
     auto index = mIndex;
     auto cache = mCache;
     const int request = mRequest;
-    mReader.setFuture(QtConcurrent::run([entries, index, cache, trip, current, request] {
+    mReadingTrip = trip;
+    mReadingCurrent = current;
+    mReader.setFuture(QtConcurrent::run([entries, index, cache, trip, request] {
         auto read = std::make_shared<TripRead>();
         read->request = request;
         read->trip = trip;
-        read->current = current;
         read->segments = pmTrackSegments(index->trips()[size_t(trip)].chain, *entries, *cache);
         read->figures = pmTripTrackFigures(read->segments);
         return read;
@@ -127,14 +133,16 @@ void TripController::onTripRead()
     if (!read || read->request != mRequest)
         return;
     mShownTrip = read->trip;
-    mMap->DrawTrip(read->segments, read->current);
+    mReadingTrip = -1;
+    mMap->DrawTrip(read->segments, mReadingCurrent);
     mMap->setTripFigures(read->figures.metres, mIndex->trips()[size_t(read->trip)].drivingSeconds);
-    emit tripShown(read->current);
+    emit tripShown(mReadingCurrent);
 }
 
 void TripController::clearTrip()
 {
     ++mRequest;
+    mReadingTrip = -1;
     mShownTrip = -1;
     mMap->ClearTrip();
     mMap->clearTripFigures();

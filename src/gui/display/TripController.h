@@ -72,4 +72,8 @@ private:
     QFutureWatcher<std::shared_ptr<TripRead>> mReader;
     int mShownTrip = -1;
     int mRequest = 0; // the latest trip asked for; older reads are dropped
+    // The trip being read and the recording to draw as the open one when it is: opening
+    // another recording of it joins the read rather than starting another.
+    int mReadingTrip = -1;
+    int mReadingCurrent = -1;
 };
