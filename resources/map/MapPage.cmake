@@ -17,6 +17,7 @@ set(KORIV_LEAFLET_FILES leaflet.js leaflet.css images/layers.png images/layers-2
 set(KORIV_MAP_QRC_TEXT "<RCC>\n  <qresource prefix=\"/DVR\">\n")
 string(APPEND KORIV_MAP_QRC_TEXT "    <file alias=\"map2.html\">${KORIV_MAP_SOURCE}/map2.html</file>\n")
 string(APPEND KORIV_MAP_QRC_TEXT "    <file alias=\"map.js\">${KORIV_MAP_SOURCE}/map.js</file>\n")
+string(APPEND KORIV_MAP_QRC_TEXT "    <file alias=\"trip-layer.js\">${KORIV_MAP_SOURCE}/trip-layer.js</file>\n")
 foreach(file ${KORIV_LEAFLET_FILES})
   string(APPEND KORIV_MAP_QRC_TEXT "    <file alias=\"leaflet/${file}\">${KORIV_LEAFLET_DIST}/${file}</file>\n")
 endforeach()
@@ -27,6 +28,7 @@ set(KORIV_MAP_CPP ${CMAKE_CURRENT_BINARY_DIR}/qrc_map.cpp)
 add_custom_command(OUTPUT ${KORIV_MAP_CPP}
   COMMAND Qt6::rcc --name map ${KORIV_MAP_QRC} -o ${KORIV_MAP_CPP}
   DEPENDS ${KORIV_MAP_QRC} ${KORIV_LEAFLET_STAMP} ${KORIV_MAP_SOURCE}/map2.html ${KORIV_MAP_SOURCE}/map.js
+          ${KORIV_MAP_SOURCE}/trip-layer.js
   COMMENT "Bundling the map page")
 add_library(koriv_map_page OBJECT ${KORIV_MAP_CPP})
 target_link_libraries(koriv_map_page PRIVATE Qt6::Core)

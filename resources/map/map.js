@@ -27,9 +27,8 @@ var korivAdded = 0;
 // to the pixels of the zoom level it was set at.
 var korivCentre = [0, 0];
 var korivTrip = null;
-// A day's trip is hundreds of lines and tens of thousands of points: drawn on a canvas, not as
-// one SVG element each, in a pane under the route and the car the five functions draw.
-var korivTripRenderer = null;
+// The drawn trip: its layer (trip-layer.js), in a pane under the route and the car the five
+// functions draw, and its event recordings' markers.
 var korivBridge = null;
 var korivLastHit = null;
 // How far from the route, in screen pixels, a click still counts as a click on it.
@@ -134,112 +133,63 @@ function AutoLocation() {
 }
 
 function korivTripStyle(current) {
-    if (!korivTripRenderer) {
-        korivMap.createPane("korivTrip").style.zIndex = 350;
-        korivTripRenderer = L.canvas({ padding: 0.1, pane: "korivTrip" });
-    }
-    return current ? { color: "#e04030", weight: 6, opacity: 0.95, interactive: false, renderer: korivTripRenderer }
-                   : { color: "#3f7fd8", weight: 4, opacity: 0.7, interactive: false, renderer: korivTripRenderer };
+    return current ? { color: "#e04030", weight: 6, opacity: 0.95 } : { color: "#3f7fd8", weight: 4, opacity: 0.7 };
 }
 
 function clearTrip() {
-    if (korivTrip)
+    if (korivTrip) {
         korivTrip.layer.remove();
+        korivTrip.markers.remove();
+    }
     korivTrip = null;
     return "1";
+}
+
+// The middle one of a part's points that have a position, or null.
+function korivMiddlePoint(points) {
+    var placed = [];
+    for (var s = 0; s < points.length; ++s) {
+        if (points[s] && korivHasPosition(points[s][0], points[s][1]))
+            placed.push(points[s]);
+    }
+    return placed.length > 0 ? placed[Math.floor(placed.length / 2)] : null;
 }
 
 function drawTrip(trip) {
     clearTrip();
     if (!trip || !trip.parts)
         return "1";
-    var layer = L.layerGroup();
-    var parts = [];
-    var markers = 0;
+    if (!korivMap.getPane("korivTrip"))
+        korivMap.createPane("korivTrip").style.zIndex = 350;
+    var layer = new KorivTripLayer(trip.parts, korivTripStyle, { pane: "korivTrip" });
+    var markers = L.layerGroup();
     for (var p = 0; p < trip.parts.length; ++p) {
         var part = trip.parts[p];
-        var latlngs = [];
-        var seconds = [];
-        var points = part.points || [];
-        for (var s = 0; s < points.length; ++s) {
-            var point = points[s];
-            if (point && korivHasPosition(point[0], point[1])) {
-                latlngs.push(L.latLng(point[0], point[1]));
-                seconds.push(s);
-            }
-        }
-        var line = L.polyline(latlngs, korivTripStyle(part.id === trip.current)).addTo(layer);
-        if (part.event && latlngs.length > 0) {
+        var middle = part.event ? korivMiddlePoint(part.points || []) : null;
+        if (middle) {
             // The name is a file's: shown as text, never read as markup.
             var label = document.createElement("span");
             label.textContent = String(part.name);
-            L.circleMarker(latlngs[Math.floor(latlngs.length / 2)],
-                           { radius: 7, color: "#7a0010", weight: 2, fillColor: "#ffb300", fillOpacity: 1,
-                             renderer: korivTripRenderer }).bindTooltip(label).addTo(layer);
-            ++markers;
+            L.circleMarker(middle, { radius: 7, color: "#7a0010", weight: 2, fillColor: "#ffb300", fillOpacity: 1 })
+                .bindTooltip(label).addTo(markers);
         }
-        parts.push({ id: part.id, latlngs: latlngs, seconds: seconds, line: line });
     }
+    layer.setCurrent(trip.current);
     layer.addTo(korivMap);
-    korivTrip = { layer: layer, parts: parts, current: trip.current, markers: markers };
-    setTripCurrent(trip.current);
+    markers.addTo(korivMap);
+    korivTrip = { layer: layer, markers: markers };
     return "1";
 }
 
 function setTripCurrent(id) {
     if (!korivTrip)
         return "0";
-    korivTrip.current = id;
-    for (var p = 0; p < korivTrip.parts.length; ++p) {
-        var part = korivTrip.parts[p];
-        part.line.setStyle(korivTripStyle(part.id === id));
-        if (part.id === id)
-            part.line.bringToFront();
-    }
+    korivTrip.layer.setCurrent(id);
     return "1";
 }
 
-// The sample nearest to a point of the map's container, within the tolerance: the closer end
-// of the nearest step of the route.
-function korivNearestSample(point, tolerance) {
-    if (!korivTrip)
-        return null;
-    var best = null;
-    var bestDistance = tolerance;
-    var consider = function (part, index, distance) {
-        if (distance <= bestDistance) {
-            bestDistance = distance;
-            best = { id: part.id, second: part.seconds[index] };
-        }
-    };
-    // Only the parts whose bounds come within the tolerance are looked at point by point: a
-    // day's trip has tens of thousands of points, and a click touches one or two parts.
-    var reach = L.latLngBounds(korivMap.containerPointToLatLng(point.subtract([tolerance, tolerance])),
-                               korivMap.containerPointToLatLng(point.add([tolerance, tolerance])));
-    for (var p = 0; p < korivTrip.parts.length; ++p) {
-        var part = korivTrip.parts[p];
-        if (part.latlngs.length === 0 || !part.line.getBounds().intersects(reach))
-            continue;
-        var previous = null;
-        for (var i = 0; i < part.latlngs.length; ++i) {
-            var here = korivMap.latLngToContainerPoint(part.latlngs[i]);
-            if (previous === null) {
-                consider(part, i, point.distanceTo(here));
-            } else {
-                var distance = L.LineUtil.pointToSegmentDistance(point, previous, here);
-                if (distance <= bestDistance) {
-                    var closest = L.LineUtil.closestPointOnSegment(point, previous, here);
-                    consider(part, closest.distanceTo(previous) <= closest.distanceTo(here) ? i - 1 : i, distance);
-                }
-            }
-            previous = here;
-        }
-    }
-    return best;
-}
-
 function korivRouteClick(event) {
-    var hit = korivNearestSample(event.containerPoint, korivClickTolerance);
+    var hit = korivTrip ? korivTrip.layer.nearest(event.containerPoint, korivClickTolerance) : null;
     korivLastHit = hit;
     if (hit && korivBridge)
         korivBridge.routeClicked(hit.id, hit.second);
@@ -265,13 +215,14 @@ function korivTripState() {
     var state = { parts: 0, points: 0, current: null, markers: 0, bridge: korivBridge !== null,
                   hit: korivLastHit, currentWeight: 0 };
     if (korivTrip) {
-        state.parts = korivTrip.parts.length;
-        state.current = korivTrip.current;
-        state.markers = korivTrip.markers;
-        for (var p = 0; p < korivTrip.parts.length; ++p) {
-            state.points += korivTrip.parts[p].latlngs.length;
-            if (korivTrip.parts[p].id === korivTrip.current)
-                state.currentWeight = korivTrip.parts[p].line.options.weight;
+        var parts = korivTrip.layer.parts();
+        state.parts = parts.length;
+        state.points = korivTrip.layer.pointCount();
+        state.current = korivTrip.layer.current();
+        state.markers = korivTrip.markers.getLayers().length;
+        for (var p = 0; p < parts.length; ++p) {
+            if (parts[p].id === state.current)
+                state.currentWeight = korivTripStyle(true).weight;
         }
     }
     return JSON.stringify(state);

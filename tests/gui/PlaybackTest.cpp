@@ -381,6 +381,9 @@ TEST_F(PlaybackTest, ARouteClickShowsThatSecondOfThatRecordingWithItsPartner)
     // A front of a pair: its rear follows to the same second.
     const int pair = indexOf("DCIM/100F/FILE0002F.MP4");
     app->openAt(pair, 2);
+    // The rear opens at that second, not at its start to be brought there by the drift correction.
+    ASSERT_NE(app->videoPlayView2(), nullptr);
+    EXPECT_DOUBLE_EQ(app->videoPlayView2()->getitemTime(), 2.0);
     ASSERT_TRUE(waitFor([&] { return app->getCurPlayIndex() == pair && app->has2Videos() && app->playersShowSecond(2); }));
     EXPECT_EQ(app->getCurPlayIndex2(), indexOf("DCIM/100R/FILE0002R.MP4"));
 }

@@ -57,6 +57,10 @@ void PlaybackController::setCurPlaylistIndex2(int index, bool /*autoPlay*/)
     mVideoPlayView2 = openPlayerView(mPlayerView2, path, false);
     currectasset2 = path;
     mVideoPlayView2->setMuted(true);
+    // The first player may already have been sent on, by a click on the route or a time asked
+    // for: the second starts there rather than at its beginning.
+    if (const double seconds = mVideoPlayView ? mVideoPlayView->getitemTime() : 0; seconds > 0)
+        mVideoPlayView2->seekToTime(seconds);
     mLargestDualDifference = 0;
 }
 
