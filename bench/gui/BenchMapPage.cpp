@@ -5,9 +5,12 @@
 #include "display/MapView.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QTest>
 
+#include <chrono>
 #include <cstdio>
 #include <unistd.h>
 
@@ -30,18 +33,49 @@ bool loadMapPage(MapView& map, const char* bench)
     NotificationCenter::defaultCenter().removeObserver(&ready);
     if (!loaded)
         std::fprintf(stderr, "%s: the map page did not load\n", bench);
+    // Shown as it is once a recording with a track is open: a hidden page paints nothing.
+    map.EnableMap(MapView::kStateAvailable);
     return loaded;
 }
 
 QString pageAnswer(QWebEnginePage* page, const QString& script)
 {
+    // Waited for in an event loop of its own, as the application's would: QTest::qWaitFor sleeps
+    // 10 ms between looks, and an answer crosses the GUI thread several times on its way.
     QString text;
-    bool done = false;
+    QEventLoop loop;
+    QTimer::singleShot(60000, &loop, [&loop] {
+        std::fprintf(stderr, "the page did not answer\n");
+        loop.quit();
+    });
     page->runJavaScript(script, [&](const QVariant& value) {
         text = value.toString();
-        done = true;
+        loop.quit();
     });
-    if (!QTest::qWaitFor([&] { return done; }, 60000))
-        std::fprintf(stderr, "the page did not answer\n");
+    loop.exec();
     return text;
+}
+
+double untilPainted(QWebEnginePage* page, const QString& script)
+{
+    const auto wallClockMs = [] {
+        return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
+    };
+    const double since = wallClockMs();
+    pageAnswer(page, script + R"(;
+        window.korivBenchPainted = 0;
+        requestAnimationFrame(function () { requestAnimationFrame(function () {
+            window.korivBenchPainted = performance.timeOrigin + performance.now();
+        }); });
+        "1")");
+    for (double at = 0; wallClockMs() - since < 60000;) {
+        at = pageAnswer(page, "String(window.korivBenchPainted)").toDouble();
+        if (at > 0)
+            return at - since;
+        QEventLoop pause;
+        QTimer::singleShot(2, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
+    std::fprintf(stderr, "the page did not paint\n");
+    return -1;
 }

@@ -15,3 +15,6 @@ bool loadMapPage(MapView& map, const char* bench);
 // Runs the script and waits for the page's answer; scripts run in order, so everything sent
 // before has run too.
 QString pageAnswer(QWebEnginePage* page, const QString& script);
+// Runs the script, then waits until the page has painted the frame after it: the milliseconds
+// from the call to that painting, by the wall clock the page and the bench share.
+double untilPainted(QWebEnginePage* page, const QString& script);
