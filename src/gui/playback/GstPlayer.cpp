@@ -1,5 +1,6 @@
 #include "GstPlayer.h"
 
+#include <QTimer>
 #include <QUrl>
 
 #include <gst/app/gstappsink.h>
@@ -165,8 +166,16 @@ int GstPlayer::stoppingCount()
     return gStopping.load();
 }
 
-GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
+GstPlayer::GstPlayer(const QString& path, bool withAudio, int openDelayMs, QObject* parent)
     : QObject(parent), mRelay(std::make_shared<GstPlayerRelay>(this))
+{
+    if (openDelayMs > 0)
+        QTimer::singleShot(openDelayMs, this, [this, path, withAudio] { open(path, withAudio); });
+    else
+        open(path, withAudio);
+}
+
+void GstPlayer::open(const QString& path, bool withAudio)
 {
     initialize();
     mPipeline = gst_element_factory_make("playbin", nullptr);
@@ -177,7 +186,7 @@ GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
     }
     const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
     g_object_set(mPipeline, "uri", uri.constData(), "flags", kFlagVideo | (withAudio ? kFlagAudio | kFlagSoftVolume : 0u),
-                 "video-sink", makeVideoSink(mRelay), nullptr);
+                 "video-sink", makeVideoSink(mRelay), "volume", mVolume, "mute", gboolean(mMuted), nullptr);
     GstBus* bus = gst_element_get_bus(mPipeline);
     gst_bus_set_sync_handler(
         bus, [](GstBus* b, GstMessage* m, gpointer data) { return GstPlayerRelay::onMessage(b, m, relayOf(data)); },
@@ -198,6 +207,8 @@ GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
                           }),
                           holdRelay(mRelay), [](gpointer data, GClosure*) { dropRelay(data); }, GConnectFlags(0));
     gst_element_set_state(mPipeline, GST_STATE_PAUSED);
+    if (mPlaying)
+        gst_element_set_state(mPipeline, GST_STATE_PLAYING);
 }
 
 GstPlayer::~GstPlayer()
@@ -233,8 +244,6 @@ void GstPlayer::setRate(double rate)
     if (rate <= 0 || rate == mRate)
         return;
     mRate = rate;
-    if (!mPipeline)
-        return;
     if (!mPrerolled) {
         mPendingRate = true;
         return;
@@ -246,8 +255,6 @@ void GstPlayer::setRate(double rate)
 
 void GstPlayer::seek(double seconds)
 {
-    if (!mPipeline)
-        return;
     mSeekTarget = seconds;
     if (!mPrerolled) {
         mPendingSeek = seconds;
@@ -301,12 +308,14 @@ double GstPlayer::duration() const
 
 void GstPlayer::setVolume(double volume)
 {
+    mVolume = std::clamp(volume, 0.0, 1.0);
     if (mPipeline)
-        g_object_set(mPipeline, "volume", std::clamp(volume, 0.0, 1.0), nullptr);
+        g_object_set(mPipeline, "volume", mVolume, nullptr);
 }
 
 void GstPlayer::setMuted(bool muted)
 {
+    mMuted = muted;
     if (mPipeline)
         g_object_set(mPipeline, "mute", gboolean(muted), nullptr);
 }

@@ -3,7 +3,8 @@
 // Nothing here waits for the pipeline: opening, pausing, seeking and the change of rate return
 // at once, and the pictures, the end and the errors arrive later as signals on the GUI thread.
 // A destroyed player stops its pipeline on a thread of its own, so neither the GUI thread nor
-// the next recording waits for that either.
+// the next recording waits for that either. A player may also start its pipeline a moment
+// later: dropped before then, it has cost nothing at all.
 
 #include <QImage>
 #include <QObject>
@@ -17,8 +18,9 @@ typedef struct _GstElement GstElement;
 class GstPlayer : public QObject {
     Q_OBJECT
 public:
-    // Starts the pipeline paused on its first picture; play() lets it run.
-    GstPlayer(const QString& path, bool withAudio, QObject* parent = nullptr);
+    // Starts the pipeline paused on its first picture, after openDelayMs when that is not 0;
+    // play() lets it run. Until the pipeline starts, every command is kept for it.
+    GstPlayer(const QString& path, bool withAudio, int openDelayMs, QObject* parent = nullptr);
     ~GstPlayer() override;
 
     void play();
@@ -49,6 +51,7 @@ signals:
 
 private:
     friend class GstPlayerRelay;
+    void open(const QString& path, bool withAudio);
     void onPrerolled();
     void onPicture(const QImage& picture, double seconds);
     void seekNow(double seconds, double rate);
@@ -58,6 +61,8 @@ private:
     bool mPlaying = false;
     bool mPrerolled = false;   // seeks wait for the pipeline's first preroll
     double mRate = 1.0;
+    double mVolume = 1.0;
+    bool mMuted = false;
     double mPendingSeek = -1;  // seconds, for the preroll
     // Until the pipeline has reached it, the position is the time asked for, as a player's
     // position is right after a seek.

@@ -18,8 +18,9 @@ public:
     explicit VideoPlayerView(const QRect& frame, QWidget* parent = nullptr);
     ~VideoPlayerView() override;
 
-    // Loads the recording and starts it at the normal rate; ignored when a player exists.
-    void loadURL(const QString& path, bool endNotice);
+    // Loads the recording and starts it at the normal rate; ignored when a player exists. With
+    // an opening delay the player's pipeline starts that much later (see GstPlayer).
+    void loadURL(const QString& path, bool endNotice, int openDelayMs = 0);
     // Loads the recording paused on its first picture, for a start later: it neither counts as
     // live nor tells of its readiness until activated.
     void prepareURL(const QString& path, bool endNotice);
@@ -76,7 +77,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void openPlayer(const QString& path, bool endNotice);
+    void openPlayer(const QString& path, bool endNotice, int openDelayMs);
     void startPlaying();
     void checkReadiness();
     void onItemEnd();
