@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class VideoPlayerViewTest : public ::testing::Test {
@@ -171,5 +173,29 @@ TEST_F(VideoPlayerViewTest, BrokenMediaNeverBecomesReady)
     EXPECT_TRUE(readyFrom.isEmpty());
     EXPECT_FALSE(view->normalView()->isVisible());
     EXPECT_NE(view->getState(), 0);
+    delete view;
+}
+
+TEST_F(VideoPlayerViewTest, DelayedOpeningKeepsTheSeekAndADroppedOneStartsNothing)
+{
+    const QString path = clip("FILE0007F.MP4", {});
+    ASSERT_TRUE(waitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }));
+    VideoPlayerView* dropped = makeView();
+    dropped->loadURL(path, true, 100);
+    delete dropped;
+    EXPECT_EQ(VideoPlayerView::retiredPlayerCount(), 0); // no pipeline was there to stop
+
+    VideoPlayerView* view = makeView();
+    view->loadURL(path, true, 100);
+    EXPECT_EQ(view->getState(), 2);
+    view->seekToTime(3.0);
+    // From the seek on, the position never falls back to the start the pipeline opens at.
+    double lowest = view->getitemTime();
+    ASSERT_TRUE(waitFor([&] {
+        lowest = std::min(lowest, view->getitemTime());
+        return view->isReadyToPlay() && view->pictureTime() >= 3.0;
+    }));
+    EXPECT_GE(lowest, 3.0);
+    EXPECT_EQ(readyFrom, QList<QObject*>{view});
     delete view;
 }

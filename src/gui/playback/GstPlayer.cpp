@@ -206,9 +206,7 @@ void GstPlayer::open(const QString& path, bool withAudio)
                               return TRUE;
                           }),
                           holdRelay(mRelay), [](gpointer data, GClosure*) { dropRelay(data); }, GConnectFlags(0));
-    gst_element_set_state(mPipeline, GST_STATE_PAUSED);
-    if (mPlaying)
-        gst_element_set_state(mPipeline, GST_STATE_PLAYING);
+    gst_element_set_state(mPipeline, mPlaying ? GST_STATE_PLAYING : GST_STATE_PAUSED);
 }
 
 GstPlayer::~GstPlayer()
