@@ -42,6 +42,12 @@ public:
     static void initialize();
     // Pipelines of destroyed players still being stopped.
     static int stoppingCount();
+    // Players that are to run in step start together: each one that has no picture yet rests
+    // on its first picture, even when asked to play, until the others have theirs, have failed
+    // or are gone (or one of them has waited long enough). Two pipelines let run at their own
+    // first pictures start apart by the difference of their opening times, and a follower
+    // brought back by an exact seek costs a decoding from its last key frame.
+    static void startTogether(const QList<GstPlayer*>& players);
 
 signals:
     // A picture to show and its time in the recording, in seconds.
@@ -51,7 +57,12 @@ signals:
 
 private:
     friend class GstPlayerRelay;
+    struct StartGate;
     void open(const QString& path, bool withAudio);
+    // The pipeline's state as asked for: playing only once no start gate holds it.
+    void applyState();
+    // At the first picture, a failure or the end of the player: no longer waited for.
+    void arriveAtGate();
     void onPrerolled();
     void onPicture(const QImage& picture, double seconds);
     void seekNow(double seconds, double rate);
@@ -68,4 +79,5 @@ private:
     // position is right after a seek.
     double mSeekTarget = -1;
     bool mPendingRate = false; // a rate to apply at the preroll
+    std::shared_ptr<StartGate> mGate;
 };

@@ -235,6 +235,12 @@ void VideoPlayerView::setPlayerRate(double rate)
         mPlayer->setRate(rate);
 }
 
+void VideoPlayerView::startTogether(VideoPlayerView* first, VideoPlayerView* second)
+{
+    if (first && second)
+        GstPlayer::startTogether({first->mPlayer, second->mPlayer});
+}
+
 void VideoPlayerView::applyPlayerRate(double rate)
 {
     if (!mPlayer)

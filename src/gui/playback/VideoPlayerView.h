@@ -64,6 +64,8 @@ public:
     double pictureTime() const;
     // Fine rate nudges of a follower that must not be heard or seen as a change of speed.
     void setPlayerRate(double rate);
+    // The players of two views that play in step start running together (see GstPlayer).
+    static void startTogether(VideoPlayerView* first, VideoPlayerView* second);
 
     // Players in use in the process: one per camera at most.
     static int livePlayerCount();
