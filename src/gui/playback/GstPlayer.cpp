@@ -18,7 +18,7 @@ namespace {
 
 std::atomic<int> gStopping{0};
 // The longest a player with its first picture waits for the others it is to start with.
-constexpr int kMaxStartWaitMs = 250;
+constexpr int kMaxStartWaitMs = 500;
 thread_local bool gRecalculatingLatency = false;
 
 // playbin's flags: video, audio and volume in software; no subtitles, no deinterlacing nor
