@@ -7,6 +7,7 @@
 // later: dropped before then, it has cost nothing at all.
 
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -44,9 +45,9 @@ public:
     static int stoppingCount();
     // Players that are to run in step start together: each one that has no picture yet rests
     // on its first picture, even when asked to play, until the others have theirs, have failed
-    // or are gone (or one of them has waited long enough). Two pipelines let run at their own
-    // first pictures start apart by the difference of their opening times, and a follower
-    // brought back by an exact seek costs a decoding from its last key frame.
+    // or are gone (or one of them has waited long enough). Left to run each from its own first
+    // picture, two pipelines start apart by the difference of their opening times, and bringing
+    // the follower back by an exact seek means decoding from its last key frame.
     static void startTogether(const QList<GstPlayer*>& players);
 
 signals:

@@ -39,7 +39,7 @@ constexpr int kPrepareDelayMs = 300;
 // than the presses' own pace: a burst then costs one opening after its last press, not one
 // for every entry it passed on the way, each competing with the next for the processor.
 constexpr qint64 kBurstGapMs = 300;
-constexpr qint64 kMinCoalesceMs = 20;
+constexpr qint64 kMinCoalesceMs = 20; // presses handled in one go still leave their opening to the event loop
 constexpr qint64 kMaxCoalesceMs = 150;
 
 constexpr float kSpeedTable[] = {1.0f, 1.5f, 2.0f, 0.25f, 0.5f};
@@ -386,7 +386,8 @@ void PlaybackController::stepPlaylist(bool forward, bool wrap)
 
 int PlaybackController::burstOpenDelay()
 {
-    const bool shown = mVideoPlayView && mVideoPlayView->isReadyToPlay() && (!has2Videos() || mVideoPlayView2->isReadyToPlay());
+    const bool shown =
+        mVideoPlayView && mVideoPlayView->isReadyToPlay() && (!has2Videos() || mVideoPlayView2->isReadyToPlay());
     const qint64 gap = mLastStep.isValid() ? mLastStep.elapsed() : kBurstGapMs;
     mLastStep.start();
     if (shown || gap >= kBurstGapMs)

@@ -152,7 +152,8 @@ signals:
 
 private:
     void stepPlaylist(bool forward, bool wrap);
-    // The opening delay of the pipelines of a step that continues a burst of presses, else 0.
+    // The opening delay of the pipelines of a step that continues a burst of presses, else 0;
+    // notes the step's time for the next one.
     int burstOpenDelay();
     void seekTo(int second);
     VideoPlayerView* makePlayerView(PanelHost* container);
