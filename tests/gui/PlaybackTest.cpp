@@ -358,6 +358,11 @@ TEST_F(PlaybackTest, StepsPairByPairAndRapidNextLeavesOnePlayerPerCamera)
     }
     EXPECT_TRUE(waitReady());
     EXPECT_EQ(app->getState(), 2);
+    // What shows is the entry the presses stopped at, on one player per camera.
+    ASSERT_TRUE(app->has2Videos());
+    EXPECT_EQ(app->videoPlayView()->path(), openPath(app->videoPlayView()));
+    EXPECT_EQ(app->videoPlayView2()->path(), QString::fromStdString(app->playlist().at(app->getCurPlayIndex2()).URL()));
+    EXPECT_EQ(VideoPlayerView::livePlayerCount(), 2);
     EXPECT_TRUE(waitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }));
 }
 

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class VideoPlayerViewTest : public ::testing::Test {
@@ -172,4 +174,70 @@ TEST_F(VideoPlayerViewTest, BrokenMediaNeverBecomesReady)
     EXPECT_FALSE(view->normalView()->isVisible());
     EXPECT_NE(view->getState(), 0);
     delete view;
+}
+
+TEST_F(VideoPlayerViewTest, DelayedOpeningKeepsTheSeekAndADroppedOneStartsNothing)
+{
+    const QString path = clip("FILE0007F.MP4", {});
+    ASSERT_TRUE(waitFor([] { return VideoPlayerView::retiredPlayerCount() == 0; }));
+    VideoPlayerView* dropped = makeView();
+    dropped->loadURL(path, true, 100);
+    delete dropped;
+    EXPECT_EQ(VideoPlayerView::retiredPlayerCount(), 0); // no pipeline was there to stop
+
+    VideoPlayerView* view = makeView();
+    view->loadURL(path, true, 100);
+    EXPECT_EQ(view->getState(), 2);
+    view->seekToTime(3.0);
+    // From the seek on, the position never falls back to the start the pipeline opens at.
+    double lowest = view->getitemTime();
+    ASSERT_TRUE(waitFor([&] {
+        lowest = std::min(lowest, view->getitemTime());
+        return view->isReadyToPlay() && view->pictureTime() >= 3.0;
+    }));
+    EXPECT_GE(lowest, 3.0);
+    EXPECT_EQ(readyFrom, QList<QObject*>{view});
+    delete view;
+}
+
+TEST_F(VideoPlayerViewTest, PlayersStartedTogetherRunInStepAndNoPartnerHoldsTheOtherForGood)
+{
+    const QString front = clip("FILE0008F.MP4", {});
+    const QString rear = clip("FILE0008R.MP4", {});
+    VideoPlayerView* early = makeView();
+    VideoPlayerView* late = makeView();
+    early->loadURL(front, false);
+    late->loadURL(rear, false, 150);
+    VideoPlayerView::startTogether(early, late);
+    ASSERT_TRUE(waitFor([&] { return late->isReadyToPlay() && late->getitemTime() >= 1.0; }));
+    // The first one with a picture waited on it for the other.
+    EXPECT_NEAR(early->getitemTime(), late->getitemTime(), 0.04);
+    delete late;
+
+    const QString broken = dir.filePath("FILE0009R.MP4");
+    {
+        ASSERT_TRUE(writeTestClip(broken.toStdString(), {}));
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.resize(file.size() / 3);
+    }
+    const QString whole = clip("FILE0009F.MP4", {});
+    VideoPlayerView* alone = makeView();
+    VideoPlayerView* neverReady = makeView();
+    alone->loadURL(whole, false);
+    neverReady->loadURL(broken, false);
+    VideoPlayerView::startTogether(alone, neverReady);
+    EXPECT_TRUE(waitFor([&] { return alone->getitemTime() >= 1.0; }));
+    delete alone;
+    delete neverReady;
+    // A partner that takes its time is not waited for longer than a moment either.
+    VideoPlayerView* patient = makeView();
+    VideoPlayerView* farOff = makeView();
+    patient->loadURL(whole, false);
+    farOff->loadURL(whole, false, 2 * kWaitMs);
+    VideoPlayerView::startTogether(patient, farOff);
+    EXPECT_TRUE(waitFor([&] { return patient->getitemTime() >= 1.0; }));
+    delete patient;
+    delete farOff;
+    delete early;
 }

@@ -1,5 +1,7 @@
 #include "GstPlayer.h"
 
+#include <QList>
+#include <QTimer>
 #include <QUrl>
 
 #include <gst/app/gstappsink.h>
@@ -10,10 +12,13 @@
 #include <cmath>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
 std::atomic<int> gStopping{0};
+// The longest a player with its first picture waits for the others it is to start with.
+constexpr int kMaxStartWaitMs = 500;
 thread_local bool gRecalculatingLatency = false;
 
 // playbin's flags: video, audio and volume in software; no subtitles, no deinterlacing nor
@@ -96,7 +101,10 @@ public:
             gst_message_parse_error(message, &error, nullptr);
             const QString text = QString::fromUtf8(error ? error->message : "unknown error");
             g_clear_error(&error);
-            relay->post([text](GstPlayer* player) { emit player->failed(text); });
+            relay->post([text](GstPlayer* player) {
+                player->arriveAtGate();
+                emit player->failed(text);
+            });
             break;
         }
         default: break;
@@ -143,6 +151,58 @@ GstElement* makeVideoSink(const std::shared_ptr<GstPlayerRelay>& relay)
 
 } // namespace
 
+struct GstPlayer::StartGate {
+    QList<GstPlayer*> held;    // rest on their first picture
+    QList<GstPlayer*> awaited; // have no first picture yet
+    bool deadlineSet = false;
+
+    void open()
+    {
+        for (GstPlayer* player : std::exchange(held, {})) {
+            player->mGate.reset();
+            player->applyState();
+        }
+    }
+};
+
+void GstPlayer::startTogether(const QList<GstPlayer*>& players)
+{
+    auto gate = std::make_shared<StartGate>();
+    for (GstPlayer* player : players) {
+        if (player && !player->mPrerolled && !player->mGate)
+            gate->awaited << player;
+    }
+    // One alone has nobody to wait for: the others already run.
+    if (gate->awaited.size() < 2)
+        return;
+    for (GstPlayer* player : gate->awaited) {
+        gate->held << player;
+        player->mGate = gate;
+        player->applyState();
+    }
+}
+
+void GstPlayer::arriveAtGate()
+{
+    const std::shared_ptr<StartGate> gate = mGate;
+    if (!gate || !gate->awaited.removeOne(this))
+        return;
+    if (gate->awaited.isEmpty()) {
+        gate->open();
+    } else if (!std::exchange(gate->deadlineSet, true)) {
+        QTimer::singleShot(kMaxStartWaitMs, [weak = std::weak_ptr<StartGate>(gate)] {
+            if (const std::shared_ptr<StartGate> waiting = weak.lock())
+                waiting->open();
+        });
+    }
+}
+
+void GstPlayer::applyState()
+{
+    if (mPipeline)
+        gst_element_set_state(mPipeline, mPlaying && !mGate ? GST_STATE_PLAYING : GST_STATE_PAUSED);
+}
+
 void GstPlayer::initialize()
 {
     static std::once_flag once;
@@ -165,8 +225,16 @@ int GstPlayer::stoppingCount()
     return gStopping.load();
 }
 
-GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
+GstPlayer::GstPlayer(const QString& path, bool withAudio, int openDelayMs, QObject* parent)
     : QObject(parent), mRelay(std::make_shared<GstPlayerRelay>(this))
+{
+    if (openDelayMs > 0)
+        QTimer::singleShot(openDelayMs, this, [this, path, withAudio] { open(path, withAudio); });
+    else
+        open(path, withAudio);
+}
+
+void GstPlayer::open(const QString& path, bool withAudio)
 {
     initialize();
     mPipeline = gst_element_factory_make("playbin", nullptr);
@@ -177,7 +245,7 @@ GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
     }
     const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
     g_object_set(mPipeline, "uri", uri.constData(), "flags", kFlagVideo | (withAudio ? kFlagAudio | kFlagSoftVolume : 0u),
-                 "video-sink", makeVideoSink(mRelay), nullptr);
+                 "video-sink", makeVideoSink(mRelay), "volume", mVolume, "mute", gboolean(mMuted), nullptr);
     GstBus* bus = gst_element_get_bus(mPipeline);
     gst_bus_set_sync_handler(
         bus, [](GstBus* b, GstMessage* m, gpointer data) { return GstPlayerRelay::onMessage(b, m, relayOf(data)); },
@@ -197,12 +265,15 @@ GstPlayer::GstPlayer(const QString& path, bool withAudio, QObject* parent)
                               return TRUE;
                           }),
                           holdRelay(mRelay), [](gpointer data, GClosure*) { dropRelay(data); }, GConnectFlags(0));
-    gst_element_set_state(mPipeline, GST_STATE_PAUSED);
+    applyState();
 }
 
 GstPlayer::~GstPlayer()
 {
     mRelay->detach();
+    if (mGate)
+        mGate->held.removeAll(this);
+    arriveAtGate();
     if (!mPipeline)
         return;
     // Stopping joins the pipeline's threads: not on the GUI thread.
@@ -217,15 +288,13 @@ GstPlayer::~GstPlayer()
 void GstPlayer::play()
 {
     mPlaying = true;
-    if (mPipeline)
-        gst_element_set_state(mPipeline, GST_STATE_PLAYING);
+    applyState();
 }
 
 void GstPlayer::pause()
 {
     mPlaying = false;
-    if (mPipeline)
-        gst_element_set_state(mPipeline, GST_STATE_PAUSED);
+    applyState();
 }
 
 void GstPlayer::setRate(double rate)
@@ -233,8 +302,6 @@ void GstPlayer::setRate(double rate)
     if (rate <= 0 || rate == mRate)
         return;
     mRate = rate;
-    if (!mPipeline)
-        return;
     if (!mPrerolled) {
         mPendingRate = true;
         return;
@@ -246,8 +313,6 @@ void GstPlayer::setRate(double rate)
 
 void GstPlayer::seek(double seconds)
 {
-    if (!mPipeline)
-        return;
     mSeekTarget = seconds;
     if (!mPrerolled) {
         mPendingSeek = seconds;
@@ -283,6 +348,7 @@ void GstPlayer::onPrerolled()
         mSeekTarget = -1;
     mPendingSeek = -1;
     mPendingRate = false;
+    arriveAtGate();
 }
 
 double GstPlayer::position() const
@@ -301,12 +367,14 @@ double GstPlayer::duration() const
 
 void GstPlayer::setVolume(double volume)
 {
+    mVolume = std::clamp(volume, 0.0, 1.0);
     if (mPipeline)
-        g_object_set(mPipeline, "volume", std::clamp(volume, 0.0, 1.0), nullptr);
+        g_object_set(mPipeline, "volume", mVolume, nullptr);
 }
 
 void GstPlayer::setMuted(bool muted)
 {
+    mMuted = muted;
     if (mPipeline)
         g_object_set(mPipeline, "mute", gboolean(muted), nullptr);
 }

@@ -21,6 +21,7 @@
 #include "library/PlaylistStepping.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,6 +34,13 @@ constexpr int kPlayTimeIntervalMs = 500;
 // The neighbours are prepared once the open recording has settled: not for each of many quick
 // steps, and not while its own pipeline starts.
 constexpr int kPrepareDelayMs = 300;
+// A step that comes this soon after the one before, whose pictures have not shown yet, goes on
+// a burst of presses. Its pipelines start only when no further press came for a little longer
+// than the presses' own pace: a burst then costs one opening after its last press, not one
+// for every entry it passed on the way, each competing with the next for the processor.
+constexpr qint64 kBurstGapMs = 300;
+constexpr qint64 kMinCoalesceMs = 20; // presses handled in one go still leave their opening to the event loop
+constexpr qint64 kMaxCoalesceMs = 150;
 
 constexpr float kSpeedTable[] = {1.0f, 1.5f, 2.0f, 0.25f, 0.5f};
 
@@ -126,7 +134,7 @@ VideoPlayerView* PlaybackController::openPlayerView(PanelHost* container, const 
         view->setRate(m_fPlaySpeed);
     } else {
         view = makePlayerView(container);
-        view->loadURL(path, endNotice);
+        view->loadURL(path, endNotice, mOpenDelayMs);
     }
     view->show();
     return view;
@@ -192,6 +200,9 @@ void PlaybackController::setCurPlaylistIndex(int index, bool /*autoPlay*/)
         mSelectedMovieDuration = 0;
     if (index == m_nCurPlayIndex)
         return;
+    // The neighbours of the entry being left are not wanted any more.
+    if (mPrepareTimer)
+        mPrepareTimer->stop();
     if (index < 0)
         mPrepared.clear();
     if (mVideoPlayView) {
@@ -365,11 +376,23 @@ void PlaybackController::stepPlaylist(bool forward, bool wrap)
         return;
     resetCtrl();
     mSelectedMovieCurrentTime = 0;
+    const QScopedValueRollback<int> coalesced(mOpenDelayMs, burstOpenDelay());
     if (isDualCameraMode())
         dualNextFile(forward, wrap);
     else
         setCurPlaylistIndex(*target, true);
     onUpdateTitle(false);
+}
+
+int PlaybackController::burstOpenDelay()
+{
+    const bool shown =
+        mVideoPlayView && mVideoPlayView->isReadyToPlay() && (!has2Videos() || mVideoPlayView2->isReadyToPlay());
+    const qint64 gap = mLastStep.isValid() ? mLastStep.elapsed() : kBurstGapMs;
+    mLastStep.start();
+    if (shown || gap >= kBurstGapMs)
+        return 0;
+    return int(std::clamp(gap * 3 / 2, kMinCoalesceMs, kMaxCoalesceMs));
 }
 
 void PlaybackController::dblClickFile(int index)

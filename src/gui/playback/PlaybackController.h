@@ -9,6 +9,7 @@
 #include "PlayState.h"
 #include "PreparedPlayers.h"
 
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QImage>
 #include <QObject>
@@ -151,6 +152,9 @@ signals:
 
 private:
     void stepPlaylist(bool forward, bool wrap);
+    // The opening delay of the pipelines of a step that continues a burst of presses, else 0;
+    // notes the step's time for the next one.
+    int burstOpenDelay();
     void seekTo(int second);
     VideoPlayerView* makePlayerView(PanelHost* container);
     // A view playing the recording: the one prepared for it, or a new one.
@@ -170,6 +174,8 @@ private:
     QTimer* mCheckMovieTimeTimer = nullptr;
     PreparedPlayers mPrepared;
     QTimer* mPrepareTimer = nullptr;
+    QElapsedTimer mLastStep;
+    int mOpenDelayMs = 0; // for the views that the step under way opens
 
     // The front camera, or the only one.
     PanelHost* mPlayerView = nullptr;

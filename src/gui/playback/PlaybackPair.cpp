@@ -101,6 +101,7 @@ void PlaybackController::dualSelectFile(int index)
         mBrowse.selectRow(choice.selectIndex, true);
     setCurPlaylistIndex(choice.mainIndex, true);
     setCurPlaylistIndex2(choice.secondIndex, true);
+    VideoPlayerView::startTogether(mVideoPlayView, mVideoPlayView2);
 }
 
 bool PlaybackController::dualNextFile(bool forward, bool wrap)

@@ -95,11 +95,11 @@ VideoPlayerView::~VideoPlayerView()
     releasePlayer();
 }
 
-void VideoPlayerView::loadURL(const QString& path, bool endNotice)
+void VideoPlayerView::loadURL(const QString& path, bool endNotice, int openDelayMs)
 {
     if (mPlayer)
         return;
-    openPlayer(path, endNotice);
+    openPlayer(path, endNotice, openDelayMs);
     startPlaying();
 }
 
@@ -107,7 +107,7 @@ void VideoPlayerView::prepareURL(const QString& path, bool endNotice)
 {
     if (mPlayer)
         return;
-    openPlayer(path, endNotice);
+    openPlayer(path, endNotice, 0);
     mPrepared = true;
     ++gPreparedPlayers;
 }
@@ -123,14 +123,14 @@ void VideoPlayerView::activate()
     QMetaObject::invokeMethod(this, &VideoPlayerView::checkReadiness, Qt::QueuedConnection);
 }
 
-void VideoPlayerView::openPlayer(const QString& path, bool endNotice)
+void VideoPlayerView::openPlayer(const QString& path, bool endNotice, int openDelayMs)
 {
     mEndNotice = endNotice;
     removeBoundaryTimeObserver();
     mPath = path;
     // Without an audio device the recording plays silently rather than not at all.
     mHasAudio = !QMediaDevices::audioOutputs().isEmpty();
-    mPlayer = new GstPlayer(path, mHasAudio, this);
+    mPlayer = new GstPlayer(path, mHasAudio, openDelayMs, this);
     mPlayer->setVolume(mVolume);
     mPlayer->setMuted(mMuted);
     connect(mPlayer, &GstPlayer::pictureArrived, this, &VideoPlayerView::onPicture);
@@ -233,6 +233,12 @@ void VideoPlayerView::setPlayerRate(double rate)
 {
     if (mPlayer && mPlayer->isPlaying() && rate > 0)
         mPlayer->setRate(rate);
+}
+
+void VideoPlayerView::startTogether(VideoPlayerView* first, VideoPlayerView* second)
+{
+    if (first && second)
+        GstPlayer::startTogether({first->mPlayer, second->mPlayer});
 }
 
 void VideoPlayerView::applyPlayerRate(double rate)

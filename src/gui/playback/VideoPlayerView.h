@@ -18,8 +18,9 @@ public:
     explicit VideoPlayerView(const QRect& frame, QWidget* parent = nullptr);
     ~VideoPlayerView() override;
 
-    // Loads the recording and starts it at the normal rate; ignored when a player exists.
-    void loadURL(const QString& path, bool endNotice);
+    // Loads the recording and starts it at the normal rate; ignored when a player exists. With
+    // an opening delay the player's pipeline starts that much later (see GstPlayer).
+    void loadURL(const QString& path, bool endNotice, int openDelayMs = 0);
     // Loads the recording paused on its first picture, for a start later: it neither counts as
     // live nor tells of its readiness until activated.
     void prepareURL(const QString& path, bool endNotice);
@@ -63,6 +64,8 @@ public:
     double pictureTime() const;
     // Fine rate nudges of a follower that must not be heard or seen as a change of speed.
     void setPlayerRate(double rate);
+    // The players of two views that play in step start running together (see GstPlayer).
+    static void startTogether(VideoPlayerView* first, VideoPlayerView* second);
 
     // Players in use in the process: one per camera at most.
     static int livePlayerCount();
@@ -76,7 +79,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void openPlayer(const QString& path, bool endNotice);
+    void openPlayer(const QString& path, bool endNotice, int openDelayMs);
     void startPlaying();
     void checkReadiness();
     void onItemEnd();
