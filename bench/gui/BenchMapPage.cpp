@@ -56,26 +56,33 @@ QString pageAnswer(QWebEnginePage* page, const QString& script)
     return text;
 }
 
-double untilPainted(QWebEnginePage* page, const QString& script)
+double wallClockMs()
 {
-    const auto wallClockMs = [] {
-        return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
-    };
-    const double since = wallClockMs();
+    return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+bool waitForPage(QWebEnginePage* page, const QString& condition)
+{
+    for (const double since = wallClockMs(); wallClockMs() - since < 60000;) {
+        if (pageAnswer(page, condition) == "true")
+            return true;
+        QEventLoop pause;
+        QTimer::singleShot(2, &pause, &QEventLoop::quit);
+        pause.exec();
+    }
+    std::fprintf(stderr, "the page never answered true to %s\n", qPrintable(condition.left(80)));
+    return false;
+}
+
+double untilPainted(QWebEnginePage* page, const QString& script, double since)
+{
     pageAnswer(page, script + R"(;
         window.korivBenchPainted = 0;
         requestAnimationFrame(function () { requestAnimationFrame(function () {
             window.korivBenchPainted = performance.timeOrigin + performance.now();
         }); });
         "1")");
-    for (double at = 0; wallClockMs() - since < 60000;) {
-        at = pageAnswer(page, "String(window.korivBenchPainted)").toDouble();
-        if (at > 0)
-            return at - since;
-        QEventLoop pause;
-        QTimer::singleShot(2, &pause, &QEventLoop::quit);
-        pause.exec();
-    }
-    std::fprintf(stderr, "the page did not paint\n");
-    return -1;
+    if (!waitForPage(page, "String(window.korivBenchPainted > 0)"))
+        return -1;
+    return pageAnswer(page, "String(window.korivBenchPainted)").toDouble() - since;
 }

@@ -3,8 +3,7 @@
 // its trip's route drawn on the page, and from a click on the route, made through the page, to
 // the picture of the clicked second of another recording shown (its rear partner following).
 // The trip counts as drawn once the page has painted the frame after drawing it, by the page's
-// clock (the wall clock both sides share), so the bench's own questions to the page do not
-// count. The click comes once the page has drawn the zoomed-in route, as a user's would.
+// clock (the wall clock both sides share). The click comes once the page has drawn the zoomed-in route, as a user's would.
 // The two recordings opened are real 640x360 H.264 clips; the others are headers only, as the
 // trip needs no more of them.
 //
@@ -20,7 +19,6 @@
 #include "playback/GstPlayer.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,35 +90,12 @@ QJsonObject tripState(QWebEnginePage* page)
     return QJsonDocument::fromJson(pageAnswer(page, "korivTripState()").toUtf8()).object();
 }
 
-// The page notes, by the wall clock, when the frame after each drawing of a trip is painted.
-constexpr const char* kNotePaints = R"(
-    window.korivBenchPainted = null;
-    ["drawTrip", "setTripCurrent"].forEach(function (name) {
-        var draw = window[name];
-        window[name] = function () {
-            var answer = draw.apply(this, arguments);
-            var state = JSON.parse(korivTripState());
-            requestAnimationFrame(function () { requestAnimationFrame(function () {
-                window.korivBenchPainted = { parts: state.parts, current: state.current,
-                                             at: performance.timeOrigin + performance.now() };
-            }); });
-            return answer;
-        };
-    });
-    "1")";
-
-// Milliseconds from the wall-clock instant given to the page's painting of the entry's trip.
-double untilTripPainted(QWebEnginePage* page, qint64 since, int entry)
+// The page's answer "true" once it has drawn the whole day's trip with the entry open.
+QString tripDrawn(int entry)
 {
-    double ms = -1;
-    const bool painted = QTest::qWaitFor([&] {
-        const QJsonObject note = QJsonDocument::fromJson(pageAnswer(page, "JSON.stringify(korivBenchPainted)").toUtf8()).object();
-        if (note.value("parts").toInt() != kMinutes || note.value("current").toInt() != entry)
-            return false;
-        ms = note.value("at").toDouble() - double(since);
-        return true;
-    }, kWaitMs);
-    return painted ? ms : -1;
+    return QString("(function () { var s = JSON.parse(korivTripState()); return String(s.parts === %1 && s.current === %2); })()")
+        .arg(kMinutes)
+        .arg(entry);
 }
 
 } // namespace
@@ -152,7 +127,6 @@ int main(int argc, char** argv)
     if (!loadMapPage(*app.mapView(), "route_click_bench"))
         return 1;
     QWebEnginePage* page = app.mapView()->webView()->page();
-    pageAnswer(page, kNotePaints);
     waitUntilSettled(page);
     // Opening a recording, then another of the same day, each until its trip is drawn.
     double openMs[2] = {0, 0};
@@ -160,10 +134,10 @@ int main(int argc, char** argv)
     int entry240 = -1;
     bool drawn = true;
     for (int i = 0; i < 2; ++i) {
-        const qint64 since = QDateTime::currentMSecsSinceEpoch();
+        const double since = wallClockMs();
         app.openRecording(QString::fromStdString(recording(dir, minutes[i], 'F')));
         const int entry = entryOf(app, recording(dir, minutes[i], 'F'));
-        openMs[i] = untilTripPainted(page, since, entry);
+        openMs[i] = waitForPage(page, tripDrawn(entry)) ? untilPainted(page, "1", since) : -1;
         drawn = drawn && openMs[i] >= 0;
         entry240 = entry;
         if (!QTest::qWaitFor([&] { return app.playersShowSecond(-1); }, kWaitMs))

@@ -161,7 +161,7 @@ function drawTrip(trip) {
         return "1";
     if (!korivMap.getPane("korivTrip"))
         korivMap.createPane("korivTrip").style.zIndex = 350;
-    var layer = new KorivTripLayer(trip.parts, korivTripStyle, { pane: "korivTrip" });
+    var layer = new KorivTripLayer(trip.parts, korivTripStyle, { pane: "korivTrip", crs: korivMap.options.crs });
     var markers = L.layerGroup();
     for (var p = 0; p < trip.parts.length; ++p) {
         var part = trip.parts[p];

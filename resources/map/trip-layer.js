@@ -10,7 +10,8 @@
 //   layer.nearest(containerPoint, tolerance)          {id, second} of the sample nearest a point
 
 var KorivTripLayer = L.Layer.extend({
-    options: { pane: "overlayPane", padding: 0.1 },
+    // crs: the map's, which projects the points as the map does.
+    options: { pane: "overlayPane", padding: 0.1, crs: L.CRS.EPSG3857 },
 
     initialize: function (parts, style, options) {
         L.setOptions(this, options);
@@ -38,8 +39,9 @@ var KorivTripLayer = L.Layer.extend({
             var point = points[s];
             if (!point || !korivHasPosition(point[0], point[1]))
                 continue;
-            var x = KorivTripLayer.worldX(point[1]);
-            var y = KorivTripLayer.worldY(point[0]);
+            var world = this.options.crs.latLngToPoint(L.latLng(point[0], point[1]), 0);
+            var x = world.x;
+            var y = world.y;
             this._x[at] = x;
             this._y[at] = y;
             this._second[at] = s;
@@ -160,13 +162,12 @@ var KorivTripLayer = L.Layer.extend({
     nearest: function (containerPoint, tolerance) {
         if (!this._map)
             return null;
-        var view = this._view();
+        var scale = Math.pow(2, this._map.getZoom());
         var layerPoint = this._map.containerPointToLayerPoint(containerPoint);
         var origin = this._map.getPixelOrigin();
         var px = layerPoint.x + origin.x;
         var py = layerPoint.y + origin.y;
-        var near = { left: px - tolerance, top: py - tolerance, width: 2 * tolerance, height: 2 * tolerance,
-                     scale: view.scale };
+        var near = { left: px - tolerance, top: py - tolerance, width: 2 * tolerance, height: 2 * tolerance, scale: scale };
         var best = null;
         var bestDistance = tolerance;
         for (var p = 0; p < this._parts.length; ++p) {
@@ -174,7 +175,7 @@ var KorivTripLayer = L.Layer.extend({
             if (!this._inView(part, near))
                 continue;
             for (var i = part.start; i < part.end; ++i) {
-                var hit = this._stepHit(i, part, px, py, view.scale);
+                var hit = this._stepHit(i, part, px, py, scale);
                 if (hit.distance <= bestDistance) {
                     bestDistance = hit.distance;
                     best = { id: part.id, second: this._second[hit.index] };
@@ -200,14 +201,3 @@ var KorivTripLayer = L.Layer.extend({
         return { distance: Math.hypot(px - (ax + t * dx), py - (ay + t * dy)), index: t <= 0.5 ? i - 1 : i };
     }
 });
-
-// Web Mercator as the map draws it, in the world's pixels at zoom 0 (256 across).
-KorivTripLayer.worldX = function (lon) {
-    return 256 * (0.5 + lon / 360);
-};
-
-KorivTripLayer.worldY = function (lat) {
-    var limit = L.Projection.SphericalMercator.MAX_LATITUDE;
-    var sin = Math.sin(Math.max(-limit, Math.min(limit, lat)) * Math.PI / 180);
-    return 256 * (0.5 - Math.log((1 + sin) / (1 - sin)) / (4 * Math.PI));
-};
